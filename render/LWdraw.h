@@ -1,0 +1,26 @@
+// Overlays added to a frame: dashed axes, the blended logo and the smoothing pass.
+#pragma once
+
+#include <GL/gl.h>
+#include <cstddef>
+#include <cstdint>
+
+// Pixel buffers of the smoothing pass, packed as GL_RGBA / GL_UNSIGNED_INT_8_8_8_8 words (red in
+// the most significant byte), bottom row first. They start as two static 1440 x 900 buffers and
+// grow once to fit a larger view; never per frame.
+extern unsigned char *in;
+extern unsigned char *out;
+// How many pixels in and out hold now (1,296,000 until a larger view grows them).
+std::size_t smoothCapacity();
+
+// The X, Y and Z axes from the current origin, length units long, dashed, red, green and blue.
+// Leaves line stipple off, line width 1, stipple (1, 0xff00) and the colour blue.
+void drawAxis(float length, float width);
+// Blends the 64 x 64 RGBA logo (16,384 bytes, first row drawn at the bottom) 32 px in from the
+// lower right corner of a w x h view projected one unit per pixel about its centre. Leaves blending
+// off and the raster position moved; uses the caller's blend function.
+void drawLogo(const unsigned char *logo, float w, float h);
+// Smooths the finished w x h frame (device pixels) in the back buffer: reads it into in, filters
+// it into out and draws out back at the view's lower-left corner, whatever the matrices are.
+// Leaves the read and draw buffers on GL_BACK and the raster position moved.
+void goSmooth(std::uint64_t w, std::uint64_t h);

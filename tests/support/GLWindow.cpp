@@ -1,0 +1,75 @@
+// Real windows and contexts for tests; the window is shown so the drawable has its full size.
+#include "GLWindow.h"
+
+#include <QSurfaceFormat>
+#include <QTest>
+#include <stdexcept>
+
+#include <GL/glext.h>
+
+GLWindow::GLWindow(int width, int height) : wide(width), high(height) {
+    QSurfaceFormat format;
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setDepthBufferSize(24);
+    window = std::make_unique<QWindow>();
+    window->setSurfaceType(QSurface::OpenGLSurface);
+    window->setFormat(format);
+    window->resize(width, height);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        throw std::runtime_error("test window was never exposed");
+    context = std::make_unique<QOpenGLContext>();
+    context->setFormat(format);
+    if (!context->create())
+        throw std::runtime_error("no OpenGL context");
+    makeCurrent();
+    glViewport(0, 0, width, height);
+}
+
+GLWindow::~GLWindow() {
+    context->doneCurrent();
+}
+
+void GLWindow::makeCurrent() {
+    context->makeCurrent(window.get());
+}
+
+void GLWindow::swap() {
+    context->swapBuffers(window.get());
+}
+
+std::array<int, 4> GLWindow::pixel(int x, int y) const {
+    unsigned char rgba[4];
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    return {rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+std::vector<unsigned char> GLWindow::readRGBA() const {
+    std::vector<unsigned char> pixels(std::size_t(wide) * high * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, wide, high, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+GLuint GLWindow::primitivesOf(GLuint list) const {
+    GLuint query = 0;
+    GLuint count = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+    glCallList(list);
+    glEndQuery(GL_PRIMITIVES_GENERATED);
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &count);
+    glDeleteQueries(1, &query);
+    return count;
+}
+
+void GLWindow::centredPixelProjection() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-0.5 * wide, 0.5 * wide, -0.5 * high, 0.5 * high, -1000, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}

@@ -1,0 +1,38 @@
+// A shown window with a real compatibility-profile context, current after construction, and
+// read-back helpers. Under Xvfb this is Mesa's llvmpipe.
+#pragma once
+
+#include <QOpenGLContext>
+#include <QWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <GL/gl.h>
+
+class GLWindow {
+public:
+    GLWindow(int width, int height);
+    ~GLWindow();
+
+    void makeCurrent();
+    void swap();
+    int width() const { return wide; }
+    int height() const { return high; }
+
+    // Back-buffer pixel at (x, y) from the lower left, as RGBA bytes.
+    std::array<int, 4> pixel(int x, int y) const;
+    std::vector<unsigned char> readRGBA() const;
+    // Triangles the call of list produces, counted with a GL_PRIMITIVES_GENERATED query.
+    GLuint primitivesOf(GLuint list) const;
+
+    // The projection the frame uses in full screen: one unit per pixel, origin at the centre.
+    void centredPixelProjection();
+
+private:
+    int wide;
+    int high;
+    std::unique_ptr<QWindow> window;
+    std::unique_ptr<QOpenGLContext> context;
+};
