@@ -114,13 +114,13 @@ TEST_F(Tetra, BaseListDrawsTheSumOfPowersOfFourFromLowToHigh) {
     for (const Case &k : {Case{0, 0, 1}, Case{0, 1, 5}, Case{0, 2, 21}, Case{0, 3, 85},
                           Case{0, 4, 341}, Case{1, 3, 84}, Case{4, 4, 256}, Case{2, 1, 0}}) {
         drawTetra(base, 0, k.low, k.high, 1.0f, 10.0f, 0.5f);
-        EXPECT_EQ(window.primitivesOf(base), 4 * k.tetrahedra) << k.low << ".." << k.high;
+        EXPECT_EQ(primitivesOf(base), 4 * k.tetrahedra) << k.low << ".." << k.high;
         // Level L's list holds the subtree below L; the one past high is empty.
         for (GLuint level = 1; level <= k.high + 1; ++level) {
             GLuint below = 0;
             for (GLuint l = std::max(level, k.low); l <= k.high; ++l)
                 below += 1u << (2 * (l - level));
-            EXPECT_EQ(window.primitivesOf(base + level), 4 * below);
+            EXPECT_EQ(primitivesOf(base + level), 4 * below);
         }
     }
     glDeleteLists(base, 6);
@@ -129,10 +129,10 @@ TEST_F(Tetra, BaseListDrawsTheSumOfPowersOfFourFromLowToHigh) {
 TEST_F(Tetra, ShallowerRebuildEmptiesTheListPastTheNewHigh) {
     const GLuint base = glGenLists(6);
     drawTetra(base, 0, 0, 4, 1.0f, 0.0f, 0.5f);
-    EXPECT_EQ(window.primitivesOf(base + 3), 4u * 5);
+    EXPECT_EQ(primitivesOf(base + 3), 4u * 5);
     drawTetra(base, 0, 0, 2, 1.0f, 0.0f, 0.5f);
-    EXPECT_EQ(window.primitivesOf(base + 3), 0u);
-    EXPECT_EQ(window.primitivesOf(base), 4u * 21);
+    EXPECT_EQ(primitivesOf(base + 3), 0u);
+    EXPECT_EQ(primitivesOf(base), 4u * 21);
     glDeleteLists(base, 6);
 }
 

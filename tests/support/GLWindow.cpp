@@ -40,21 +40,21 @@ void GLWindow::swap() {
     context->swapBuffers(window.get());
 }
 
-std::array<int, 4> GLWindow::pixel(int x, int y) const {
+std::array<int, 4> backPixel(int x, int y) {
     unsigned char rgba[4];
     glReadBuffer(GL_BACK);
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     return {rgba[0], rgba[1], rgba[2], rgba[3]};
 }
 
-std::vector<unsigned char> GLWindow::readRGBA() const {
-    std::vector<unsigned char> pixels(std::size_t(wide) * high * 4);
+std::vector<unsigned char> backRGBA(int w, int h) {
+    std::vector<unsigned char> pixels(std::size_t(w) * h * 4);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, wide, high, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }
 
-GLuint GLWindow::primitivesOf(GLuint list) const {
+GLuint primitivesOf(GLuint list) {
     GLuint query = 0;
     GLuint count = 0;
     glGenQueries(1, &query);

@@ -11,6 +11,13 @@
 
 #include <GL/gl.h>
 
+// Back-buffer pixel at (x, y) from the lower left, as RGBA bytes.
+std::array<int, 4> backPixel(int x, int y);
+// The back buffer's lower-left w x h pixels as RGBA bytes, bottom row first.
+std::vector<unsigned char> backRGBA(int w, int h);
+// Triangles a call of list produces in the current context (GL_PRIMITIVES_GENERATED query).
+GLuint primitivesOf(GLuint list);
+
 class GLWindow {
 public:
     GLWindow(int width, int height);
@@ -21,11 +28,8 @@ public:
     int width() const { return wide; }
     int height() const { return high; }
 
-    // Back-buffer pixel at (x, y) from the lower left, as RGBA bytes.
-    std::array<int, 4> pixel(int x, int y) const;
-    std::vector<unsigned char> readRGBA() const;
-    // Triangles the call of list produces, counted with a GL_PRIMITIVES_GENERATED query.
-    GLuint primitivesOf(GLuint list) const;
+    std::array<int, 4> pixel(int x, int y) const { return backPixel(x, y); }
+    std::vector<unsigned char> readRGBA() const { return backRGBA(wide, high); }
 
     // The projection the frame uses in full screen: one unit per pixel, origin at the centre.
     void centredPixelProjection();

@@ -1,0 +1,37 @@
+// An OpenGL view: a QWindow with its own double-buffered context, embedded in widgets through a
+// window container. Subclasses draw in drawRect, which the display pass calls while exposed.
+#pragma once
+
+#include <QOpenGLContext>
+#include <QRectF>
+#include <QSurfaceFormat>
+#include <QWindow>
+
+class OpenGLView : public QWindow {
+    Q_OBJECT
+public:
+    explicit OpenGLView(const QSurfaceFormat &format, QWindow *parent = nullptr);
+
+    // Before the first makeCurrentContext only: 1 waits for the display's retrace on each swap.
+    void setSwapInterval(int interval);
+    // Creates the native window and the context on first use.
+    void makeCurrentContext();
+    QOpenGLContext *openGLContext() const { return context; }
+    // Presents the back buffer; does nothing while the view is not exposed.
+    void flushBuffer();
+    // The view's own rectangle in points, origin (0, 0).
+    QRectF bounds() const;
+    // Asks for a display pass, which calls drawRect with the bounds.
+    void setNeedsDisplay(bool flag);
+
+protected:
+    virtual void drawRect(const QRectF &rect) = 0;
+    bool event(QEvent *event) override;
+    void exposeEvent(QExposeEvent *event) override;
+
+private:
+    void display();
+
+    QSurfaceFormat surfaceFormat;
+    QOpenGLContext *context = nullptr;
+};
