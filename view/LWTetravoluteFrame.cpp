@@ -1,0 +1,130 @@
+// One drawRect: an animation step (the phase follows real time, spin and rock advance per step)
+// and one frame, composed from the fractal's lists and the overlays, then presented.
+#include "LWTetravoluteView.h"
+
+#include "AbsoluteTime.h"
+#include "LWTetra.h"
+#include "LWdraw.h"
+
+#include <cmath>
+#include <initializer_list>
+
+static constexpr double startDelay = 30.0; // seconds the orientation holds still
+
+void LWTetravoluteView::drawRect(const QRectF &rect) {
+    w = static_cast<float>(rect.width());
+    h = static_cast<float>(rect.height());
+    updateTime();
+    drawScene();
+}
+
+void LWTetravoluteView::updateTime() {
+    const double elapsed = absoluteTime() - time;
+    time = absoluteTime();
+    rads = static_cast<float>(rads + 0.125 * elapsed);
+    if (waitDelay && !(time - startTime > startDelay)) {
+        fade = 1;
+        return;
+    }
+    o.x = static_cast<float>(o.x + bobble * std::cos(static_cast<double>(rads)));
+    o.z = o.z - bubble;
+    if (o.z <= 0)
+        o.z += 360;
+    fade = 1;
+}
+
+// Four copies of the figure shifted by 1/40 of each corner: with the depth cleared afterwards,
+// only their rims show around the final figure.
+static void drawOutline(GLuint list) {
+    for (const LWVektor *v : {&a, &b, &c, &d}) {
+        glPushMatrix();
+        glTranslatef(v->x / 40, v->y / 40, v->z / 40);
+        glCallList(list);
+        glPopMatrix();
+    }
+}
+
+// A half turn about Z, then about X: the light figure faces the dark one.
+static void halfTurn() {
+    glRotatef(180, 0, 0, 1);
+    glRotatef(180, 1, 0, 0);
+}
+
+void LWTetravoluteView::drawScene() {
+    view->makeCurrentContext();
+    const float grey = static_cast<float>(fade * 0.8);
+    glClearColor(grey, grey, grey, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // w and h are points; the viewport and the read-back are device pixels.
+    const double ratio = devicePixelRatio();
+    const auto pixelsWide = static_cast<GLsizei>(w * ratio);
+    const auto pixelsHigh = static_cast<GLsizei>(h * ratio);
+    glViewport(0, 0, pixelsWide, pixelsHigh);
+    glLoadIdentity();
+    if (lightScene)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+    setColors(lightScene, fade);
+
+    if (inFullScreen && showLogo && logo) {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_BLEND);
+        drawLogo(logo.get(), std::roundf(w), std::roundf(h));
+        glDisable(GL_BLEND);
+    }
+
+    glPushMatrix();
+    if (showAxis)
+        drawAxis(200, 2);
+    drawCam(&cam);
+    if (showAxis)
+        drawAxis(200, 2);
+    glScalef(200, 200, 200);
+    glRotatef(o.x, 1, 0, 0);
+    glRotatef(o.y, 0, 1, 0);
+    glRotatef(o.z, 0, 0, 1);
+    if (showAxis)
+        drawAxis(1, 2);
+
+    glPushMatrix();
+    const float distance = f(&distSine, rads) * 0.75f + 1.25f;
+    const float angle = f(&turnSine, rads) * 120.0f;
+    const float scale = f(&sizeSine, rads) * 0.125f + 0.493f;
+    drawTetra(tetra, 0, low, high, distance, angle, scale);
+
+    if (drawBorder) {
+        glDisable(GL_LIGHTING);
+        setColors(false, fade);
+        glPushMatrix();
+        if (lightScene)
+            setBlackColor();
+        else
+            setWhiteColor();
+        drawOutline(tetra);
+        setBlackColor();
+        halfTurn();
+        drawOutline(tetra);
+        glPopMatrix();
+        if (lightScene) {
+            glEnable(GL_LIGHTING);
+            setColors(true, fade);
+        }
+    }
+    glClear(GL_DEPTH_BUFFER_BIT);
+
+    glPushMatrix();
+    setBlackColor();
+    glCallList(tetra);
+    halfTurn();
+    setWhiteColor();
+    glCallList(tetra);
+    glPopMatrix();
+    glPopMatrix();
+    glPopMatrix();
+
+    if (drawSmooth)
+        goSmooth(static_cast<std::uint64_t>(pixelsWide), static_cast<std::uint64_t>(pixelsHigh));
+    glFinish();
+    view->flushBuffer();
+}

@@ -1,0 +1,177 @@
+// Start-up of the scene view: defaults, scene state from the store, fixed GL state, logo,
+// projection and the redraw clock.
+#include "LWTetravoluteView.h"
+
+#include "AbsoluteTime.h"
+#include "Bundle.h"
+#include "LWTetra.h"
+#include "Log.h"
+#include "RepeatingTimer.h"
+#include "SettingsTable.h"
+
+#include <QScreen>
+#include <algorithm>
+
+static constexpr int logoSide = 64;
+static constexpr int logoBytes = logoSide * logoSide * 4;
+static constexpr GLsizei reservedLists = 6; // list base + 0 .. + 5: the depth is at most 4
+static constexpr qint64 maxDepth = reservedLists - 2;
+
+LWTetravoluteView::LWTetravoluteView(QWindow *parent) : OpenGLView(basicPixelFormat(), parent) {
+    static const bool registered = (initialize(), true);
+    Q_UNUSED(registered);
+}
+
+void LWTetravoluteView::initialize() {
+    settingsStore().registerDefaults(defaultsTable());
+}
+
+QSurfaceFormat LWTetravoluteView::basicPixelFormat() {
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setDepthBufferSize(32);
+    return format;
+}
+
+void LWTetravoluteView::awakeFromNib() {
+    fade = 0;
+    setSwapInterval(1);
+    inFullScreen = false;
+    view = this;
+    const QScreen *holder = screen();
+    screenSize = holder ? QSizeF(holder->geometry().size()) : QSizeF(0, 0);
+    makeCurrentContext();
+    initScene();
+    initGL();
+    initLogo();
+    resizeGL();
+    initClock();
+}
+
+// A stored depth outside 0..4 (a hand-edited file) would build lists past the reserved names.
+static std::uint32_t depthSetting(const Defaults &store, Setting setting) {
+    return static_cast<std::uint32_t>(
+        std::clamp<qint64>(store.integerForKey(key(setting)), 0, maxDepth));
+}
+
+static void readWave(const Defaults &store, LWSine *wave, Setting amp) {
+    wave->a = store.floatForKey(key(amp));
+    wave->f = store.floatForKey(key(Setting(amp + 1)));
+    wave->d = store.floatForKey(key(Setting(amp + 2)));
+    wave->p = store.floatForKey(key(Setting(amp + 3)));
+}
+
+void LWTetravoluteView::initScene() {
+    const Defaults store = settingsStore();
+    startTime = absoluteTime();
+    time = absoluteTime();
+    rads = 0;
+    fade = 0;
+    waitDelay = store.boolForKey(key(Delay));
+    showAxis = store.boolForKey(key(DrawAxis));
+    showLogo = store.boolForKey(key(DrawLogo));
+    drawBorder = store.boolForKey(key(DrawBorder));
+    drawSmooth = store.boolForKey(key(DrawSmooth));
+    lightScene = store.boolForKey(key(DrawShades));
+    low = depthSetting(store, LowThresh);
+    high = depthSetting(store, HighThresh);
+    initVektor(&o, 0, 0, 0);
+    tracking = false;
+    initCam(&cam);
+    cam.o.x = store.floatForKey(key(CamOrientationX));
+    cam.o.y = store.floatForKey(key(CamOrientationY));
+    cam.o.z = store.floatForKey(key(CamOrientationZ));
+    cam.p.z = -10.0f;
+    cam.zoom = store.floatForKey(key(CamZoom));
+    setCorners();
+    if (tetra != 0)
+        glDeleteLists(tetra, reservedLists);
+    tetra = glGenLists(reservedLists);
+    glListBase(tetra);
+    bubble = store.floatForKey(key(TetraTurn));
+    bobble = store.floatForKey(key(TetraYank));
+    readWave(store, &distSine, DistAmp);
+    readWave(store, &sizeSine, SizeAmp);
+    readWave(store, &turnSine, TurnAmp);
+}
+
+void LWTetravoluteView::initGL() {
+    view->makeCurrentContext();
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_COLOR_MATERIAL);
+    glCullFace(GL_BACK);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    glShadeModel(GL_FLAT);
+    glClearColor(0, 0, 0, 1);
+    glClearAccum(0, 0, 0, 0);
+    // Directional, given under an identity model-view: fixed relative to the eye.
+    const GLfloat position[] = {1000, 0, -1000, 0};
+    const GLfloat ambient[] = {1, 1, 1, 0};
+    const GLfloat diffuse[] = {1, 1, 1, 1};
+    const GLfloat specular[] = {0, 0, 0, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    glEnable(GL_LIGHT0);
+    setColors(true, fade);
+}
+
+void LWTetravoluteView::initLogo() {
+    const QString path = QString("%1/fs.tif").arg(resourcePath());
+    const std::optional<BitmapRep> rep = BitmapRep::load(path);
+    if (!rep) {
+        logLine(QString("no logo: %1 could not be read").arg(path));
+        return;
+    }
+    if (rep->pixelsWide() != logoSide || rep->pixelsHigh() != logoSide ||
+        rep->bitsPerPixel() != 32) {
+        logLine(QString("no logo: %1 is %2 x %3 at %4 bits per pixel, not 64 x 64 at 32")
+                    .arg(path)
+                    .arg(rep->pixelsWide())
+                    .arg(rep->pixelsHigh())
+                    .arg(rep->bitsPerPixel()));
+        return;
+    }
+    // The file stores its top row first; GL draws the buffer's first row at the bottom.
+    logo.reset(new unsigned char[logoBytes]);
+    const int rowBytes = logoSide * 4;
+    for (int y = 0; y < logoSide; ++y)
+        std::copy_n(rep->bitmapData() + y * rowBytes, rowBytes,
+                    logo.get() + (logoSide - 1 - y) * rowBytes);
+}
+
+void LWTetravoluteView::resizeGL() {
+    view->makeCurrentContext();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    float sw = static_cast<float>(screenSize.width());
+    float sh = static_cast<float>(screenSize.height());
+    if (sw <= 0 || sh <= 0) { // no screen at start-up: project the view's own size
+        sw = std::max(1.0f, static_cast<float>(width()));
+        sh = std::max(1.0f, static_cast<float>(height()));
+    }
+    const float m = std::max(sw, sh);
+    glOrtho(-0.5f * sw, 0.5f * sw, -0.5f * sh, 0.5f * sh, -m, m);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void LWTetravoluteView::initClock() {
+    new RepeatingTimer(
+        1.0 / 30.0, [this] { draw(); }, this); // runs for the view's life
+}
+
+void LWTetravoluteView::draw() {
+    if (isExposed())
+        drawRect(bounds());
+}
+
+void LWTetravoluteView::animateOneFrame() {
+    setNeedsDisplay(true);
+}

@@ -1,0 +1,74 @@
+// The scene view: owns the scene state read from the store, sets up OpenGL, runs the redraw
+// clock, and makes one animation step and one frame per drawRect.
+#pragma once
+
+#include "LWCam.h"
+#include "LWsine.h"
+#include "OpenGLView.h"
+
+#include <QSizeF>
+#include <cstdint>
+#include <memory>
+
+class LWController;
+
+class LWTetravoluteView : public OpenGLView {
+    Q_OBJECT
+public:
+    explicit LWTetravoluteView(QWindow *parent = nullptr);
+
+    // Registers the 26 defaults with the store; the constructor runs it once per process.
+    static void initialize();
+    // Compatibility profile (display lists, lighting), double-buffered, 32-bit depth asked.
+    static QSurfaceFormat basicPixelFormat();
+
+    // Start-up once the view and its outlets exist: scene, GL state, logo, projection, clock.
+    void awakeFromNib();
+    // Reads the scene state from the store and reserves a fresh block of six list names.
+    // Needs the view's context current.
+    void initScene();
+    void initGL();
+    // Loads resourcePath()/fs.tif, which must be 64 x 64 at 32 bits per pixel; else no logo.
+    void initLogo();
+    // Projection of the screen's size in points, one unit per point, origin at the centre.
+    void resizeGL();
+    void initClock();
+    // One frame of the whole view now; skipped while the view is not exposed.
+    void draw();
+    void animateOneFrame();
+
+    LWController *controller = nullptr; // outlet
+
+protected:
+    void drawRect(const QRectF &rect) override;
+    void updateTime();
+    void drawScene();
+
+    LWSine distSine{};     // distance of each copy from its parent
+    LWSine sizeSine{};     // scale of each copy
+    LWSine turnSine{};     // turn of each copy about its corner axis
+    OpenGLView *view{};    // always this view
+    LWCam cam{};           // orientation in degrees, zoom
+    LWVektor o{};          // figure's own orientation, degrees: x rock, y stays 0, z spin
+    bool tracking{};       // a mouse drag is under way
+    bool showAxis{};       // draw the eye, camera and figure axes
+    bool showLogo{};       // blend the logo in while in full screen
+    bool drawSmooth{};     // smoothing pass after each frame
+    bool drawBorder{};     // outlines behind the two figures
+    bool waitDelay{};      // hold the orientation still for 30 s after initScene
+    bool lightScene{};     // lit (shaded) or flat
+    bool inFullScreen{};   // shown in the full-screen window
+    std::uint32_t low{};   // lowest level that draws its own tetrahedron, 0..4
+    std::uint32_t high{};  // highest level, 0..4: six list names reach level 4
+    float rads{};          // animation phase, radians, 0.125 per second
+    std::uint32_t tetra{}; // list base: first of six reserved names, 0 before initScene
+    float w{};             // size of the rectangle last drawn, points
+    float h{};             //
+    float bubble{};        // spin step, degrees taken off o.z per step
+    float bobble{};        // rock amplitude: o.x grows by bobble * cos(rads) per step
+    float fade{};          // 0 until the first step after initScene, then 1
+    std::unique_ptr<unsigned char[]> logo; // 64 x 64 RGBA, bottom row first; null: no logo
+    double startTime{};                    // absolute time of the last initScene, seconds
+    double time{};                         // absolute time of the last step, seconds
+    QSizeF screenSize{};                   // the screen at start-up, points; 0 x 0 without a screen
+};
