@@ -57,6 +57,7 @@ static std::uint32_t depthSetting(const Defaults &store, Setting setting) {
         std::clamp<qint64>(store.integerForKey(key(setting)), 0, maxDepth));
 }
 
+// A wave's four keys follow each other in the table: amp, freq, delta, phase.
 static void readWave(const Defaults &store, LWSine *wave, Setting amp) {
     wave->a = store.floatForKey(key(amp));
     wave->f = store.floatForKey(key(Setting(amp + 1)));

@@ -44,6 +44,7 @@ protected:
     void updateTime();
     void drawScene();
 
+    // The three waves, named ...Sine so that dist, size and turn stay free for their accessors.
     LWSine distSine{};     // distance of each copy from its parent
     LWSine sizeSine{};     // scale of each copy
     LWSine turnSine{};     // turn of each copy about its corner axis
@@ -62,8 +63,8 @@ protected:
     std::uint32_t high{};  // highest level, 0..4: six list names reach level 4
     float rads{};          // animation phase, radians, 0.125 per second
     std::uint32_t tetra{}; // list base: first of six reserved names, 0 before initScene
-    float w{};             // size of the rectangle last drawn, points
-    float h{};             //
+    float w{};             // width of the rectangle last drawn, points
+    float h{};             // height of the rectangle last drawn, points
     float bubble{};        // spin step, degrees taken off o.z per step
     float bobble{};        // rock amplitude: o.x grows by bobble * cos(rads) per step
     float fade{};          // 0 until the first step after initScene, then 1
