@@ -1,10 +1,8 @@
-// Bitmap loading from the bundled resources and from files, and the repeating timer.
+// Bitmap loading from the bundled resources and from files.
 #include "Bundle.h"
-#include "RepeatingTimer.h"
 
 #include <QImage>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(Bitmap, BundledLogoIs64By64RGBAWithTopRowFirst) {
@@ -36,15 +34,4 @@ TEST(Bitmap, OtherFilesKeepTheirOwnDepthAndPackedRows) {
     junk.write("II*\0 not really a tiff");
     junk.close();
     EXPECT_FALSE(BitmapRep::load(junk.fileName()));
-}
-
-TEST(Timer, FiresRepeatedlyAtAThirtiethOfASecond) {
-    int ticks = 0;
-    QObject owner;
-    const RepeatingTimer *timer = new RepeatingTimer(
-        1.0 / 30.0, [&] { ++ticks; }, &owner);
-    EXPECT_NEAR(timer->interval(), 1.0 / 30.0, 0.001);
-    QTest::qWait(400);
-    EXPECT_GE(ticks, 4);
-    EXPECT_LE(ticks, 14);
 }

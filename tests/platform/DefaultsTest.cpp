@@ -71,15 +71,6 @@ TEST_F(Store, FloatsRoundTripBitExactlyThroughTheFile) {
     EXPECT_TRUE(fileText().contains("amp=0.382\n")) << fileText().constData();
 }
 
-TEST_F(Store, HandlesOnOneModuleShareValues) {
-    Defaults first = Defaults::forModule(module);
-    first.setBool(false, "shades");
-    const Defaults second = Defaults::forModule(module);
-    EXPECT_FALSE(second.boolForKey("shades"));
-    EXPECT_TRUE(Defaults::forModule("org.example.screensaver.Other").fileName() !=
-                second.fileName());
-}
-
 TEST_F(Store, HandEditedValuesReadAsBoolsOrFallBack) {
     writeFile("this line is not a setting\n"
               "[General]\n"
