@@ -2,8 +2,9 @@
 # missing, configures and builds first; with nothing changed they do no work again.
 BUILD := build
 # Tests and benchmarks need a display; without one they get a virtual one, large enough for the
-# views larger than 1440 x 900 that they draw.
-XVFB := xvfb-run -a -s "-screen 0 2560x1600x24"
+# views larger than 1440 x 900 that they draw. -noreset: by default the server resets whenever its
+# last client leaves, and a test connecting during that reset would be refused.
+XVFB := xvfb-run -a -s "-screen 0 2560x1600x24 -noreset"
 ON_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 
 .PHONY: run test bench fps screenshot deps build clean
