@@ -41,7 +41,8 @@ BENCHMARK(callBaseList)->Args({1, 3})->Args({0, 4})->Unit(benchmark::kMicrosecon
 
 // The frame the pass smooths: the default fractal as a frame shows it, or stripes one pixel wide
 // (every pixel changes, the worst case).
-static void drawFrameToSmooth(bool stripes, int w, int h) {
+static void drawFrameToSmooth(GLWindow &window, bool stripes) {
+    const int w = window.width(), h = window.height();
     glClearColor(0.8f, 0.8f, 0.8f, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (stripes) {
@@ -55,11 +56,7 @@ static void drawFrameToSmooth(bool stripes, int w, int h) {
             glRecti(x, 0, x + 1, h);
         return;
     }
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-0.5 * w, 0.5 * w, -0.5 * h, 0.5 * h, -w, w);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    window.centredPixelProjection();
     glScalef(400, 400, 400);
     glRotatef(-54.7f, 0, 1, 0);
     glColor3f(0.2f, 0.2f, 0.2f);
@@ -77,7 +74,7 @@ static void smoothingPass(benchmark::State &state) {
     glEnable(GL_DEPTH_TEST);
     for (auto _ : state) {
         state.PauseTiming();
-        drawFrameToSmooth(stripes, w, h);
+        drawFrameToSmooth(window, stripes);
         glFinish();
         state.ResumeTiming();
         goSmooth(w, h);

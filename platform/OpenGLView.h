@@ -16,7 +16,6 @@ public:
     void setSwapInterval(int interval);
     // Creates the native window and the context on first use.
     void makeCurrentContext();
-    QOpenGLContext *openGLContext() const { return context; }
     // Presents the back buffer; does nothing while the view is not exposed.
     void flushBuffer();
     // The view's own rectangle in points, origin (0, 0).
@@ -26,12 +25,12 @@ public:
 
 protected:
     virtual void drawRect(const QRectF &rect) = 0;
+    // drawRect with the bounds now, if the view has its context and is exposed.
+    void display();
     bool event(QEvent *event) override;
     void exposeEvent(QExposeEvent *event) override;
 
 private:
-    void display();
-
     QSurfaceFormat surfaceFormat;
     QOpenGLContext *context = nullptr;
 };

@@ -10,7 +10,3 @@ RepeatingTimer::RepeatingTimer(double interval, std::function<void()> action, QO
     connect(&timer, &QTimer::timeout, this, std::move(action));
     timer.start();
 }
-
-double RepeatingTimer::interval() const {
-    return timer.interval() / 1000.0;
-}

@@ -11,7 +11,6 @@ class RepeatingTimer : public QObject {
 public:
     // interval in seconds; the timer starts at once and is owned by parent.
     RepeatingTimer(double interval, std::function<void()> action, QObject *parent);
-    double interval() const;
 
 private:
     QTimer timer;

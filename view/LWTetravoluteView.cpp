@@ -169,8 +169,7 @@ void LWTetravoluteView::initClock() {
 }
 
 void LWTetravoluteView::draw() {
-    if (isExposed())
-        drawRect(bounds());
+    display();
 }
 
 void LWTetravoluteView::animateOneFrame() {

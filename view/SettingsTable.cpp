@@ -3,33 +3,33 @@
 
 const char *const settingsModule = "org.tetravolute.screensaver.Tetravolute";
 
-const SettingSpec settingsTable[SettingCount] = {
-    {"drawShades", SettingSpec::Bool, 1},
-    {"drawBorder", SettingSpec::Bool, 0},
-    {"drawSmooth", SettingSpec::Bool, 0},
-    {"drawAxis", SettingSpec::Bool, 0},
-    {"drawLogo", SettingSpec::Bool, 1},
-    {"delay", SettingSpec::Bool, 1},
-    {"cam_orientation_x", SettingSpec::Float, 0.0},
-    {"cam_orientation_y", SettingSpec::Float, -54.735},
-    {"cam_orientation_z", SettingSpec::Float, 120.0},
-    {"cam_zoom", SettingSpec::Float, 2.0},
-    {"lowThresh", SettingSpec::Integer, 1},
-    {"highThresh", SettingSpec::Integer, 3},
-    {"tetraTurn", SettingSpec::Float, 0.1},
-    {"tetraYank", SettingSpec::Float, 0.1},
-    {"dist_amp", SettingSpec::Float, 0.382},
-    {"dist_freq", SettingSpec::Float, 4.5},
-    {"dist_delta", SettingSpec::Float, -0.59},
-    {"dist_phase", SettingSpec::Float, 0.0},
-    {"size_amp", SettingSpec::Float, 0.2},
-    {"size_freq", SettingSpec::Float, 4.5},
-    {"size_delta", SettingSpec::Float, -0.12},
-    {"size_phase", SettingSpec::Float, 1.0},
-    {"turn_amp", SettingSpec::Float, 0.05},
-    {"turn_freq", SettingSpec::Float, 0.0},
-    {"turn_delta", SettingSpec::Float, 0.0},
-    {"turn_phase", SettingSpec::Float, 0.0},
+const SettingEntry settingsTable[SettingCount] = {
+    {"drawShades", SettingEntry::Bool, 1},
+    {"drawBorder", SettingEntry::Bool, 0},
+    {"drawSmooth", SettingEntry::Bool, 0},
+    {"drawAxis", SettingEntry::Bool, 0},
+    {"drawLogo", SettingEntry::Bool, 1},
+    {"delay", SettingEntry::Bool, 1},
+    {"cam_orientation_x", SettingEntry::Float, 0.0},
+    {"cam_orientation_y", SettingEntry::Float, -54.735},
+    {"cam_orientation_z", SettingEntry::Float, 120.0},
+    {"cam_zoom", SettingEntry::Float, 2.0},
+    {"lowThresh", SettingEntry::Integer, 1},
+    {"highThresh", SettingEntry::Integer, 3},
+    {"tetraTurn", SettingEntry::Float, 0.1},
+    {"tetraYank", SettingEntry::Float, 0.1},
+    {"dist_amp", SettingEntry::Float, 0.382},
+    {"dist_freq", SettingEntry::Float, 4.5},
+    {"dist_delta", SettingEntry::Float, -0.59},
+    {"dist_phase", SettingEntry::Float, 0.0},
+    {"size_amp", SettingEntry::Float, 0.2},
+    {"size_freq", SettingEntry::Float, 4.5},
+    {"size_delta", SettingEntry::Float, -0.12},
+    {"size_phase", SettingEntry::Float, 1.0},
+    {"turn_amp", SettingEntry::Float, 0.05},
+    {"turn_freq", SettingEntry::Float, 0.0},
+    {"turn_delta", SettingEntry::Float, 0.0},
+    {"turn_phase", SettingEntry::Float, 0.0},
 };
 
 Defaults settingsStore() {
@@ -38,20 +38,20 @@ Defaults settingsStore() {
 
 Defaults::Table defaultsTable() {
     Defaults::Table table;
-    for (const SettingSpec &spec : settingsTable) {
+    for (const SettingEntry &entry : settingsTable) {
         QVariant value;
-        switch (spec.kind) {
-        case SettingSpec::Bool:
-            value = QString(spec.value != 0 ? "YES" : "NO");
+        switch (entry.kind) {
+        case SettingEntry::Bool:
+            value = QString(entry.value != 0 ? "YES" : "NO");
             break;
-        case SettingSpec::Integer:
-            value = static_cast<qint64>(spec.value);
+        case SettingEntry::Integer:
+            value = static_cast<qint64>(entry.value);
             break;
-        case SettingSpec::Float:
-            value = static_cast<float>(spec.value);
+        case SettingEntry::Float:
+            value = static_cast<float>(entry.value);
             break;
         }
-        table.emplace_back(QString::fromLatin1(spec.key), value);
+        table.emplace_back(QString::fromLatin1(entry.key), value);
     }
     return table;
 }

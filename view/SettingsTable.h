@@ -34,13 +34,13 @@ enum Setting {
     SettingCount
 };
 
-struct SettingSpec {
+struct SettingEntry {
     const char *key;
     enum Kind { Bool, Integer, Float } kind;
     double value; // bools 1 or 0; floats are narrowed to single precision when registered
 };
 
-extern const SettingSpec settingsTable[SettingCount];
+extern const SettingEntry settingsTable[SettingCount];
 // Reverse-domain module name of the per-user store.
 extern const char *const settingsModule;
 

@@ -36,10 +36,6 @@ void GLWindow::makeCurrent() {
     context->makeCurrent(window.get());
 }
 
-void GLWindow::swap() {
-    context->swapBuffers(window.get());
-}
-
 std::array<int, 4> backPixel(int x, int y) {
     unsigned char rgba[4];
     glReadBuffer(GL_BACK);

@@ -24,7 +24,6 @@ public:
     ~GLWindow();
 
     void makeCurrent();
-    void swap();
     int width() const { return wide; }
     int height() const { return high; }
 
