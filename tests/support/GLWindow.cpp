@@ -24,16 +24,8 @@ GLWindow::GLWindow(int width, int height) : wide(width), high(height) {
     context->setFormat(format);
     if (!context->create())
         throw std::runtime_error("no OpenGL context");
-    makeCurrent();
-    glViewport(0, 0, width, height);
-}
-
-GLWindow::~GLWindow() {
-    context->doneCurrent();
-}
-
-void GLWindow::makeCurrent() {
     context->makeCurrent(window.get());
+    glViewport(0, 0, width, height);
 }
 
 std::array<int, 4> backPixel(int x, int y) {

@@ -21,14 +21,8 @@ GLuint primitivesOf(GLuint list);
 class GLWindow {
 public:
     GLWindow(int width, int height);
-    ~GLWindow();
-
-    void makeCurrent();
     int width() const { return wide; }
     int height() const { return high; }
-
-    std::array<int, 4> pixel(int x, int y) const { return backPixel(x, y); }
-    std::vector<unsigned char> readRGBA() const { return backRGBA(wide, high); }
 
     // The projection the frame uses in full screen: one unit per pixel, origin at the centre.
     void centredPixelProjection();

@@ -1,7 +1,6 @@
-// Fixture helpers: the settings file and the view's start-up.
+// Fixture helpers: the settings file, the view's start-up and the frame's grey levels.
 #include "ViewFixture.h"
 
-#include "Defaults.h"
 #include "SettingsTable.h"
 
 #include <QFile>
@@ -9,18 +8,25 @@
 
 double ViewTest::now = 0;
 
-void ViewTest::storeText(const QByteArray &lines) {
-    QFile file(settingsStore().fileName());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[General]\n" + lines);
-}
-
-void ViewTest::start(int w, int h) {
+void ViewTest::start(const QByteArray &settings) {
+    if (!settings.isEmpty()) {
+        QFile file(settingsStore().fileName());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\n" + settings);
+    }
     view = std::make_unique<TestView>();
-    view->resize(w, h);
+    view->resize(width, height);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     view->awakeFromNib();
-    view->screenSize = QSizeF(w, h);
+    view->screenSize = QSizeF(width, height);
     view->resizeGL();
+}
+
+std::set<int> ViewTest::greyLevels() const {
+    std::set<int> levels;
+    const auto pixels = backRGBA(width, height);
+    for (std::size_t i = 0; i < pixels.size(); i += 4)
+        levels.insert(pixels[i]);
+    return levels;
 }
