@@ -70,22 +70,27 @@ void LWTetravoluteView::drawScene() {
     if (inFullScreen && showLogo && logo) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glEnable(GL_BLEND);
+        // The raster position is in points, the image in device pixels: 64 x 64 points.
+        glPixelZoom(static_cast<GLfloat>(ratio), static_cast<GLfloat>(ratio));
         drawLogo(logo.get(), std::roundf(w), std::roundf(h));
+        glPixelZoom(1, 1);
         glDisable(GL_BLEND);
     }
 
+    // Two points wide, in device pixels.
+    const auto axisWidth = static_cast<float>(2 * ratio);
     glPushMatrix();
     if (showAxis)
-        drawAxis(200, 2);
+        drawAxis(200, axisWidth);
     drawCam(&cam);
     if (showAxis)
-        drawAxis(200, 2);
+        drawAxis(200, axisWidth);
     glScalef(200, 200, 200);
     glRotatef(o.x, 1, 0, 0);
     glRotatef(o.y, 0, 1, 0);
     glRotatef(o.z, 0, 0, 1);
     if (showAxis)
-        drawAxis(1, 2);
+        drawAxis(1, axisWidth);
 
     glPushMatrix();
     const float distance = f(&distSine, rads) * 0.75f + 1.25f;

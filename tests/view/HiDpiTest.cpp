@@ -1,11 +1,47 @@
-// Run with QT_SCALE_FACTOR=2: the view's sizes are in points, its viewport in device pixels.
+// Run with QT_SCALE_FACTOR=2: the view's sizes are in points, its viewport, logo and axes in
+// device pixels, two per point.
 #include "ViewFixture.h"
 
-TEST_F(ViewTest, ViewportCoversTheWholeViewInDevicePixels) {
+#include <algorithm>
+
+// Bounding box, in device pixels, of the pixels whose colour is red (255, 0, 0).
+static std::array<int, 4> redBox(int w, int h) {
+    const auto pixels = backRGBA(w, h);
+    std::array<int, 4> box{w, -1, h, -1}; // left, right, bottom, top, inclusive
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const unsigned char *p = &pixels[(y * w + x) * 4];
+            if (p[0] == 255 && p[1] == 0 && p[2] == 0) {
+                box = {std::min(box[0], x), std::max(box[1], x), std::min(box[2], y),
+                       std::max(box[3], y)};
+            }
+        }
+    return box;
+}
+
+TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     ASSERT_EQ(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
-    start("lowThresh=0\n");
+    const int wide = 2 * width, high = 2 * height;
+    start("lowThresh=4\nhighThresh=0\n"); // no figure
     frame();
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(2 * width, 2 * height));
+    EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(wide, high));
+
+    // An opaque red logo: 64 x 64 points, 32 points in from the right and the bottom.
+    view->logo.reset(new unsigned char[64 * 64 * 4]);
+    for (int i = 0; i < 64 * 64 * 4; ++i)
+        view->logo[i] = i % 4 == 0 || i % 4 == 3 ? 255 : 0;
+    view->inFullScreen = true;
+    frame();
+    EXPECT_EQ(redBox(wide, high), (std::array<int, 4>{wide - 192, wide - 65, 64, 191}));
+
+    // The red X axes, unlit, lie along the view's middle row: two points thick.
+    view->inFullScreen = false;
+    view->lightScene = false;
+    view->showAxis = true;
+    view->cam.o = {0, 0, 0};
+    frame();
+    const std::array<int, 4> axis = redBox(wide, high);
+    EXPECT_EQ(axis[3] - axis[2] + 1, 4);
 }
