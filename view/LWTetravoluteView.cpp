@@ -66,6 +66,8 @@ static void readWave(const Defaults &store, LWSine *wave, Setting amp) {
 }
 
 void LWTetravoluteView::initScene() {
+    // The lists belong to this view's context, whichever context a caller left current.
+    makeCurrentContext();
     const Defaults store = settingsStore();
     startTime = absoluteTime();
     time = absoluteTime();

@@ -24,8 +24,8 @@ public:
 
     // Start-up once the view and its outlets exist: scene, GL state, logo, projection, clock.
     void awakeFromNib();
-    // Reads the scene state from the store and reserves a fresh block of six list names.
-    // Needs the view's context current.
+    // Reads the scene state from the store and reserves a fresh block of six list names in the
+    // view's context, which it makes current.
     void initScene();
     void initGL();
     // Loads resourcePath()/fs.tif, which must be 64 x 64 at 32 bits per pixel; else no logo.

@@ -23,6 +23,7 @@ public:
     GLWindow(int width, int height);
     int width() const { return wide; }
     int height() const { return high; }
+    void makeCurrent() { context->makeCurrent(window.get()); }
 
     // The projection the frame uses in full screen: one unit per pixel, origin at the centre.
     void centredPixelProjection();

@@ -14,11 +14,13 @@
 
 class TestView : public LWTetravoluteView {
 public:
+    using LWTetravoluteView::bobble;
     using LWTetravoluteView::bubble;
     using LWTetravoluteView::cam;
     using LWTetravoluteView::distSine;
     using LWTetravoluteView::drawBorder;
     using LWTetravoluteView::drawSmooth;
+    using LWTetravoluteView::fade;
     using LWTetravoluteView::high;
     using LWTetravoluteView::inFullScreen;
     using LWTetravoluteView::lightScene;
@@ -27,7 +29,14 @@ public:
     using LWTetravoluteView::o;
     using LWTetravoluteView::rads;
     using LWTetravoluteView::screenSize;
+    using LWTetravoluteView::showAxis;
+    using LWTetravoluteView::showLogo;
+    using LWTetravoluteView::sizeSine;
+    using LWTetravoluteView::startTime;
     using LWTetravoluteView::tetra;
+    using LWTetravoluteView::time;
+    using LWTetravoluteView::tracking;
+    using LWTetravoluteView::turnSine;
     using LWTetravoluteView::waitDelay;
     int frames = 0;
 
@@ -38,8 +47,10 @@ public:
 };
 
 class ViewTest : public ::testing::Test {
+public:
+    static constexpr int width = 400, height = 300; // points
+
 protected:
-    static constexpr int width = 400, height = 300;
     static double now;
 
     void SetUp() override {
@@ -48,8 +59,8 @@ protected:
         setAbsoluteTimeSource([] { return now; });
     }
     void TearDown() override { setAbsoluteTimeSource(nullptr); }
-    // Writes the settings file as a person would edit it, then makes, shows and wakes the view,
-    // projected one unit per pixel.
+    // Writes the settings file as a person would edit it (or keeps the file when settings is
+    // empty), then makes, shows and wakes a new view, projected one unit per point.
     void start(const QByteArray &settings = {});
     // One frame at the current fake time, as the clock would draw it.
     void frame() { view->drawRect(view->bounds()); }
