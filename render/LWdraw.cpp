@@ -64,7 +64,6 @@ static void reserve(std::size_t pixels, std::size_t width) {
     }
 }
 
-// RGBA bytes to GL_UNSIGNED_INT_8_8_8_8 words in place: on a little-endian host, reverse each.
 // The part of the view whose pixels the filter changed, in pixels; empty when x0 == x1.
 struct Changed {
     std::size_t x0, y0, x1, y1;

@@ -1,7 +1,7 @@
-// The wave function's exact float results: t * f in single precision, the rest in double.
+// The wave function bit for bit: t * f in single precision, p * pi and the rest in double. The
+// expected words were worked out apart from this code, step by step with IEEE float and double.
 #include "LWsine.h"
 
-#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -11,12 +11,21 @@ static std::uint32_t bits(float value) {
     return word;
 }
 
-TEST(Wave, ExactFloatResults) {
+TEST(Wave, ExactFloatResultsOverPhasesAndTimes) {
     const LWSine flat{4.5f, 0.0f, -0.59f, 0.3f}, peak{0.0f, 0.5f, 0.25f, 0.5f};
     EXPECT_EQ(f(&flat, 123.456f), -0.59f);
-    EXPECT_EQ(f(&peak, 77.0f), 0.75f);             // d + a
-    const LWSine dist{4.5f, 0.382f, -0.59f, 0.0f}; // with t * f in double these differ
-    EXPECT_EQ(bits(f(&dist, 0.7f)), 0xbf17dcb5u);
-    EXPECT_EQ(bits(f(&dist, 123.456f)), 0xbece9e27u);
-    EXPECT_EQ(bits(f(&dist, 12345.678f)), 0xbf3abd9au);
+    EXPECT_EQ(f(&peak, 77.0f), 0.75f); // d + a
+    const LWSine dist{4.5f, 0.382f, -0.59f, 0.0f}, size{4.5f, 0.2f, -0.12f, 1.0f},
+        odd{2.25f, 0.5f, 0.25f, -1.3f};
+    struct Case {
+        const LWSine *wave;
+        float t;
+        std::uint32_t word;
+    };
+    // t * f in double changes the dist words; p * pi in single precision changes size and odd.
+    for (const Case &c : {Case{&dist, 0.7f, 0xbf17dcb5u}, Case{&dist, 12345.678f, 0xbf3abd9au},
+                          Case{&size, 0.0f, 0xbdf5c28fu}, Case{&size, 0.7f, 0xbdf25103u},
+                          Case{&size, 123.456f, 0xbe5ed726u}, Case{&odd, 0.7f, 0xbd3abd15u},
+                          Case{&odd, 123.456f, 0x3d8a7da1u}})
+        EXPECT_EQ(bits(f(c.wave, c.t)), c.word) << c.t;
 }

@@ -40,17 +40,6 @@ TEST_F(ViewTest, FrameShowsBackgroundAndBothFigures) {
     EXPECT_EQ(greyLevels(), std::set<int>{204});
 }
 
-// Lit, the figures never reach pure black; the outlines add black rims.
-TEST_F(ViewTest, OutlinesAddBlackRimsToTheLitFigures) {
-    start("lowThresh=0\n");
-    frame();
-    EXPECT_FALSE(greyLevels().count(0));
-    view->drawBorder = true;
-    frame();
-    EXPECT_TRUE(greyLevels().count(0));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-}
-
 TEST_F(ViewTest, FractionalSizesTruncateTheViewportAndRoundTheLogo) {
     start();
     view->screenSize = QSizeF(1024, 768);
