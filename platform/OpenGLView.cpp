@@ -4,6 +4,8 @@
 #include "Log.h"
 
 #include <QEvent>
+#include <QMenu>
+#include <QMouseEvent>
 
 OpenGLView::OpenGLView(const QSurfaceFormat &format, QWindow *parent)
     : QWindow(parent), surfaceFormat(format) {
@@ -56,4 +58,9 @@ bool OpenGLView::event(QEvent *event) {
 
 void OpenGLView::exposeEvent(QExposeEvent *) {
     display();
+}
+
+void OpenGLView::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::RightButton && menu)
+        menu->popup(event->globalPosition().toPoint());
 }

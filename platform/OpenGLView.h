@@ -7,8 +7,12 @@
 #include <QSurfaceFormat>
 #include <QWindow>
 
+class QMenu;
+
 class OpenGLView : public QWindow {
     Q_OBJECT
+    Q_MOC_INCLUDE(<QMenu>)
+    Q_PROPERTY(QMenu *menu MEMBER menu) // the context menu, shown on a right click
 public:
     explicit OpenGLView(const QSurfaceFormat &format, QWindow *parent = nullptr);
 
@@ -29,8 +33,10 @@ protected:
     void display();
     bool event(QEvent *event) override;
     void exposeEvent(QExposeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    QMenu *menu = nullptr;
     QSurfaceFormat surfaceFormat;
     QOpenGLContext *context = nullptr;
 };

@@ -14,8 +14,8 @@
 
 static constexpr int logoSide = 64;
 static constexpr int logoBytes = logoSide * logoSide * 4;
-static constexpr GLsizei reservedLists = 6; // list base + 0 .. + 5: the depth is at most 4
-static constexpr qint64 maxDepth = reservedLists - 2;
+// List base + 0 .. + 5: depths up to 4, the top of the settings table's depth range.
+static constexpr GLsizei reservedLists = 6;
 
 LWTetravoluteView::LWTetravoluteView(QWindow *parent) : OpenGLView(basicPixelFormat(), parent) {
     static const bool registered = (initialize(), true);
@@ -51,18 +51,12 @@ void LWTetravoluteView::awakeFromNib() {
     initClock();
 }
 
-// A stored depth outside 0..4 (a hand-edited file) would build lists past the reserved names.
-static std::uint32_t depthSetting(const Defaults &store, Setting setting) {
-    return static_cast<std::uint32_t>(
-        std::clamp<qint64>(store.integerForKey(key(setting)), 0, maxDepth));
-}
-
 // A wave's four keys follow each other in the table: amp, freq, delta, phase.
 static void readWave(const Defaults &store, LWSine *wave, Setting amp) {
-    wave->a = store.floatForKey(key(amp));
-    wave->f = store.floatForKey(key(Setting(amp + 1)));
-    wave->d = store.floatForKey(key(Setting(amp + 2)));
-    wave->p = store.floatForKey(key(Setting(amp + 3)));
+    wave->a = readFloat(store, amp);
+    wave->f = readFloat(store, Setting(amp + 1));
+    wave->d = readFloat(store, Setting(amp + 2));
+    wave->p = readFloat(store, Setting(amp + 3));
 }
 
 void LWTetravoluteView::initScene() {
@@ -73,29 +67,30 @@ void LWTetravoluteView::initScene() {
     time = absoluteTime();
     rads = 0;
     fade = 0;
-    waitDelay = store.boolForKey(key(Delay));
-    showAxis = store.boolForKey(key(DrawAxis));
-    showLogo = store.boolForKey(key(DrawLogo));
-    drawBorder = store.boolForKey(key(DrawBorder));
-    drawSmooth = store.boolForKey(key(DrawSmooth));
-    lightScene = store.boolForKey(key(DrawShades));
-    low = depthSetting(store, LowThresh);
-    high = depthSetting(store, HighThresh);
+    waitDelay = readBool(store, Delay);
+    showAxis = readBool(store, DrawAxis);
+    showLogo = readBool(store, DrawLogo);
+    drawBorder = readBool(store, DrawBorder);
+    drawSmooth = readBool(store, DrawSmooth);
+    lightScene = readBool(store, DrawShades);
+    // Depths within 0..4, so the lists stay within the six reserved names.
+    low = static_cast<std::uint32_t>(readInteger(store, LowThresh));
+    high = static_cast<std::uint32_t>(readInteger(store, HighThresh));
     initVektor(&o, 0, 0, 0);
     tracking = false;
     initCam(&cam);
-    cam.o.x = store.floatForKey(key(CamOrientationX));
-    cam.o.y = store.floatForKey(key(CamOrientationY));
-    cam.o.z = store.floatForKey(key(CamOrientationZ));
+    cam.o.x = readFloat(store, CamOrientationX);
+    cam.o.y = readFloat(store, CamOrientationY);
+    cam.o.z = readFloat(store, CamOrientationZ);
     cam.p.z = -10.0f;
-    cam.zoom = store.floatForKey(key(CamZoom));
+    cam.zoom = readFloat(store, CamZoom);
     setCorners();
     if (tetra != 0)
         glDeleteLists(tetra, reservedLists);
     tetra = glGenLists(reservedLists);
     glListBase(tetra);
-    bubble = store.floatForKey(key(TetraTurn));
-    bobble = store.floatForKey(key(TetraYank));
+    bubble = readFloat(store, TetraTurn);
+    bobble = readFloat(store, TetraYank);
     readWave(store, &distSine, DistAmp);
     readWave(store, &sizeSine, SizeAmp);
     readWave(store, &turnSine, TurnAmp);

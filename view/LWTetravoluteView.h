@@ -10,12 +10,11 @@
 #include <cstdint>
 #include <memory>
 
-class LWController;
-
 class LWTetravoluteView : public OpenGLView {
     Q_OBJECT
+    Q_PROPERTY(QObject *controller MEMBER controller)
 public:
-    explicit LWTetravoluteView(QWindow *parent = nullptr);
+    Q_INVOKABLE explicit LWTetravoluteView(QWindow *parent = nullptr);
 
     // Registers the 26 defaults with the store; the constructor runs it once per process.
     static void initialize();
@@ -23,7 +22,7 @@ public:
     static QSurfaceFormat basicPixelFormat();
 
     // Start-up once the view and its outlets exist: scene, GL state, logo, projection, clock.
-    void awakeFromNib();
+    Q_INVOKABLE void awakeFromNib();
     // Reads the scene state from the store and reserves a fresh block of six list names in the
     // view's context, which it makes current.
     void initScene();
@@ -37,9 +36,41 @@ public:
     void draw();
     void animateOneFrame();
 
-    LWController *controller = nullptr; // outlet
+    // Plain stores: the caller persists the value and asks for the redraw. Switches take a
+    // control's state, any non-zero value meaning on; depths are kept bit for bit.
+    void setShaded(int flag);
+    void setDelay(int flag);
+    void setShowAxis(int flag);
+    void setShowLogo(int flag);
+    void setSmooth(int flag);
+    void setBorder(int flag);
+    void setLowDepth(int depth);
+    void setHighDepth(int depth);
+    void setTurn(float step);      // spin step, degrees per animation step
+    void setYank(float amplitude); // rock amplitude, degrees
+    void setZoom(float zoom);
+    void setInFullScreen(bool flag);
+
+    // The wave records themselves, edited in place by the wave editors; the same address on
+    // every call, for the view's life.
+    LWSine *dist() { return &distSine; }
+    LWSine *size() { return &sizeSine; }
+    LWSine *turn() { return &turnSine; }
+
+    // The application controller, which takes the view's key commands: an outlet.
+    QObject *controller = nullptr;
 
 protected:
+    // A drag with the left button sets the camera orientation from the pointer's absolute
+    // position: the top edge 0 degrees about X, the bottom 180; the right edge 0 about Y, the
+    // left 180. Persisted at once.
+    void mouseDown(QMouseEvent *event);
+    void mouseUp(QMouseEvent *event);
+    void mouseDragged(QMouseEvent *event);
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
     void drawRect(const QRectF &rect) override;
     void updateTime();
     void drawScene();

@@ -11,9 +11,9 @@ enum Setting {
     DrawAxis,
     DrawLogo,
     Delay,
-    CamOrientationX, // degrees
-    CamOrientationY, // degrees
-    CamOrientationZ, // degrees
+    CamOrientationX, // degrees, set by dragging
+    CamOrientationY, // degrees, set by dragging
+    CamOrientationZ, // degrees, only ever its default
     CamZoom,
     LowThresh,  // lowest fractal level that draws its own tetrahedron, 0..4
     HighThresh, // highest fractal level, 0..4
@@ -38,6 +38,10 @@ struct SettingEntry {
     const char *key;
     enum Kind { Bool, Integer, Float } kind;
     double value; // bools 1 or 0; floats are narrowed to single precision when registered
+    // Integers and floats: the range of the control that sets them, in `steps` even steps (0: no
+    // control). A stored value outside it reads as the nearer end.
+    double min = 0, max = 1;
+    int steps = 0;
 };
 
 extern const SettingEntry settingsTable[SettingCount];
@@ -49,5 +53,10 @@ inline QString key(Setting setting) {
 }
 // A fresh handle on the store.
 Defaults settingsStore();
+// Stored values as the view and the controls use them: integers and floats clamped to their
+// range; the file is left as it is.
+bool readBool(const Defaults &store, Setting setting);
+qint64 readInteger(const Defaults &store, Setting setting);
+float readFloat(const Defaults &store, Setting setting);
 // The table as registered fallbacks: bools as "YES" / "NO" strings, integers, single floats.
 Defaults::Table defaultsTable();

@@ -1,0 +1,26 @@
+// Windows in the original platform's terms: an integer level kept per window (0 normal, floating
+// 3, screen saver 1000) and mapped to stacking, where any level above normal stays on top and
+// higher levels stay above lower ones; key and front ordering; the first responder. Every
+// function does nothing for a null window, as a message to an unconnected outlet would.
+#pragma once
+
+class QObject;
+class QWidget;
+
+enum WindowLevelKey { FloatingWindowLevelKey = 5, ScreenSaverWindowLevelKey = 13 };
+
+// The level for a key: floating 3, screen saver 1000, any other key 0 (normal).
+int windowLevelForKey(int key);
+int windowLevel(const QWidget *window);
+void setLevel(QWidget *window, int level);
+
+void setIsVisible(QWidget *window, bool visible);
+// Raises the window within its level (shows it first if hidden).
+void orderFront(QWidget *window);
+// Makes the window the one that takes the keyboard.
+void makeKeyWindow(QWidget *window);
+void makeKeyAndOrderFront(QWidget *window);
+
+// The object that key presses reaching the window are meant for.
+void makeFirstResponder(QWidget *window, QObject *responder);
+QObject *firstResponder(const QWidget *window);
