@@ -1,0 +1,238 @@
+// The settings panel's binding, the wave editors' records and keys, and the panels' showing.
+// Every action fetches the store once and writes each key with its own call, view first.
+#include "LWController.h"
+
+#include "Controls.h"
+#include "LWSineButton.h"
+#include "LWSineController.h"
+#include "LWTetravoluteView.h"
+#include "Log.h"
+#include "SettingsTable.h"
+#include "Windows.h"
+#include "Workspace.h"
+
+#include <QDebug>
+#include <QDialog>
+#include <QWidget>
+
+static const char homePage[] = "https://www.tetravolute.org/";
+
+LWController::LWController(QObject *parent) : QObject(parent) {}
+
+static void takeRange(Slider *slider, Setting setting) {
+    const SettingEntry &entry = settingsTable[setting];
+    if (slider)
+        slider->setFloatRange(entry.min, entry.max, entry.steps);
+}
+
+void LWController::awakeFromNib() {
+    takeRange(lowDepthSlider, LowThresh);
+    takeRange(highDepthSlider, HighThresh);
+    takeRange(turnSlider, TetraTurn);
+    takeRange(yankSlider, TetraYank);
+    takeRange(zoomSlider, CamZoom);
+    for (const auto &[editor, amp] :
+         {std::pair(distContro, DistAmp), std::pair(sizeContro, SizeAmp),
+          std::pair(turnContro, TurnAmp)}) {
+        if (!editor)
+            continue;
+        takeRange(editor->ampSlider, amp);
+        takeRange(editor->freqSlider, Setting(amp + 1));
+        takeRange(editor->deltaSlider, Setting(amp + 2));
+        takeRange(editor->phaseSlider, Setting(amp + 3));
+    }
+}
+
+void LWController::setControls() {
+    const Defaults store = settingsStore();
+    const std::pair<Switch *, Setting> switches[] = {
+        {axisSwitch, DrawAxis},     {logoSwitch, DrawLogo},     {shadeSwitch, DrawShades},
+        {smoothSwitch, DrawSmooth}, {borderSwitch, DrawBorder}, {delaySwitch, Delay}};
+    for (const auto &[control, setting] : switches)
+        setIntValue(control, readBool(store, setting) ? 1 : 0);
+    for (const auto &[control, setting] : switches)
+        setNeedsDisplay(control);
+    setIntValue(lowDepthSlider, static_cast<int>(readInteger(store, LowThresh)));
+    setIntValue(highDepthSlider, static_cast<int>(readInteger(store, HighThresh)));
+    setNeedsDisplay(lowDepthSlider);
+    setNeedsDisplay(highDepthSlider);
+    setFloatValue(turnSlider, readFloat(store, TetraTurn));
+    setFloatValue(yankSlider, readFloat(store, TetraYank));
+    setFloatValue(zoomSlider, readFloat(store, CamZoom));
+    for (QObject *control : {turnSlider, yankSlider, zoomSlider})
+        setNeedsDisplay(control);
+    for (QObject *button : {distButton, sizeButton, turnButton})
+        setNeedsDisplay(button);
+}
+
+void LWController::showPrefs(QObject *) {
+    setControls();
+    setIsVisible(prefsWindow, true);
+    QWidget *key = mainWindow;
+    if (inFullScreen) {
+        setLevel(prefsWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
+        key = fullWindow;
+    } else {
+        orderFront(prefsWindow);
+        setLevel(prefsWindow, windowLevelForKey(FloatingWindowLevelKey));
+    }
+    makeKeyWindow(key);
+    makeFirstResponder(prefsWindow, mainView);
+}
+
+void LWController::showWave(QWidget *window, LWSineController *editor, bool makeKey) {
+    setIsVisible(window, true);
+    if (inFullScreen) {
+        setLevel(window, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
+    } else {
+        if (makeKey)
+            makeKeyAndOrderFront(window);
+        else
+            orderFront(window);
+        setLevel(window, windowLevelForKey(FloatingWindowLevelKey));
+    }
+    makeFirstResponder(window, mainView);
+    if (editor)
+        editor->setSliders();
+}
+
+void LWController::showDist(QObject *) {
+    showWave(distWindow, distContro, true);
+}
+
+void LWController::showSize(QObject *) {
+    showWave(sizeWindow, sizeContro, false);
+}
+
+void LWController::showTurn(QObject *) {
+    showWave(turnWindow, turnContro, false);
+}
+
+void LWController::updateSettings(QObject *) {
+    Defaults store = settingsStore();
+    using Setter = void (LWTetravoluteView::*)(int);
+    const struct {
+        Switch *control;
+        Setter set; // none for the delay, which the view reads at its next initScene
+        Setting setting;
+    } rows[] = {{axisSwitch, &LWTetravoluteView::setShowAxis, DrawAxis},
+                {logoSwitch, &LWTetravoluteView::setShowLogo, DrawLogo},
+                {shadeSwitch, &LWTetravoluteView::setShaded, DrawShades},
+                {smoothSwitch, &LWTetravoluteView::setSmooth, DrawSmooth},
+                {borderSwitch, &LWTetravoluteView::setBorder, DrawBorder},
+                {delaySwitch, nullptr, Delay}};
+    for (const auto &row : rows) {
+        if (row.set && mainView)
+            (mainView->*row.set)(intValue(row.control));
+        store.setBool(intValue(row.control) != 0, key(row.setting));
+    }
+    setNeedsDisplay(mainView);
+}
+
+void LWController::updateGlobal(QObject *) {
+    Defaults store = settingsStore();
+    using Setter = void (LWTetravoluteView::*)(float);
+    const struct {
+        Slider *control;
+        Setter set;
+        Setting setting;
+    } rows[] = {{turnSlider, &LWTetravoluteView::setTurn, TetraTurn},
+                {yankSlider, &LWTetravoluteView::setYank, TetraYank},
+                {zoomSlider, &LWTetravoluteView::setZoom, CamZoom}};
+    for (const auto &row : rows) {
+        if (mainView)
+            (mainView->*row.set)(floatValue(row.control));
+        store.setFloat(floatValue(row.control), key(row.setting));
+    }
+    setNeedsDisplay(mainView);
+}
+
+void LWController::updateDepth(QObject *sender) {
+    Defaults store = settingsStore();
+    const int low = intValue(lowDepthSlider);
+    const int high = intValue(highDepthSlider);
+    if (low > high) {
+        if (sender == highDepthSlider)
+            setIntValue(lowDepthSlider, intValue(sender));
+        else
+            setIntValue(highDepthSlider, intValue(lowDepthSlider));
+    }
+    if (mainView) {
+        mainView->setLowDepth(intValue(lowDepthSlider));
+        mainView->setHighDepth(intValue(highDepthSlider));
+    }
+    store.setInteger(intValue(lowDepthSlider), key(LowThresh));
+    store.setInteger(intValue(highDepthSlider), key(HighThresh));
+    setNeedsDisplay(mainView);
+}
+
+void LWController::updateWave(QObject *sender, LWSineController *editor, Record record,
+                              Setting amp) {
+    Defaults store = settingsStore();
+    if (editor)
+        editor->update(sender);
+    setNeedsDisplay(mainView);
+    if (!mainView)
+        return;
+    // The record afresh for each key; even a refused change rewrites the stored values.
+    store.setFloat((mainView->*record)()->a, key(amp));
+    store.setFloat((mainView->*record)()->f, key(Setting(amp + 1)));
+    store.setFloat((mainView->*record)()->d, key(Setting(amp + 2)));
+    store.setFloat((mainView->*record)()->p, key(Setting(amp + 3)));
+}
+
+void LWController::updateTurn(QObject *sender) {
+    updateWave(sender, turnContro, &LWTetravoluteView::turn, TurnAmp);
+}
+
+void LWController::updateDist(QObject *sender) {
+    updateWave(sender, distContro, &LWTetravoluteView::dist, DistAmp);
+}
+
+void LWController::updateSize(QObject *sender) {
+    updateWave(sender, sizeContro, &LWTetravoluteView::size, SizeAmp);
+}
+
+// Sheets are never begun; a modal dialog in that role is ended.
+void LWController::closeSheet(QObject *) {
+    if (auto *sheet = qobject_cast<QDialog *>(prefSheet))
+        sheet->done(QDialog::Rejected);
+}
+
+void LWController::gotoLW(QObject *) {
+    openURL(homePage);
+}
+
+void LWController::cleanUp() {
+    for (QWidget *panel : {aboutBox, helpBox, distWindow, sizeWindow, turnWindow})
+        if (panel)
+            panel->close();
+}
+
+void LWController::restoreDefaults(QObject *) {
+    {
+        Defaults store = settingsStore();
+        for (int setting = 0; setting < SettingCount; ++setting)
+            store.removeObjectForKey(key(Setting(setting)));
+    }
+    setControls();
+    if (mainView)
+        mainView->initScene();
+    for (LWSineController *editor : {distContro, sizeContro, turnContro})
+        if (editor)
+            editor->setSliders();
+    setNeedsDisplay(mainView);
+}
+
+LWSine *LWController::getFunc(QObject *editor) {
+    if (editor && editor == distContro)
+        return mainView ? mainView->dist() : nullptr;
+    if (editor && editor == sizeContro)
+        return mainView ? mainView->size() : nullptr;
+    if (editor && editor == turnContro)
+        return mainView ? mainView->turn() : nullptr;
+    QString description;
+    QDebug(&description).nospace() << this;
+    logLine(QString("fell through: %1 getFunc").arg(description));
+    return nullptr;
+}

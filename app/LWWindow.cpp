@@ -1,0 +1,13 @@
+// The main window's start-up.
+#include "LWWindow.h"
+
+#include <QScreen>
+
+LWWindow::LWWindow(QWidget *parent) : QMainWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void LWWindow::awakeFromNib() {
+    if (const QScreen *holder = screen())
+        resize(holder->availableGeometry().size());
+}
