@@ -1,0 +1,51 @@
+// The program's real interface, loaded from its files for each test, with the settings in a fresh
+// folder and the clock held still; the objects are reached by the names the files give them.
+#pragma once
+
+#include "AbsoluteTime.h"
+#include "Controls.h"
+#include "LWController.h"
+#include "LWSineController.h"
+#include "LWTetravoluteView.h"
+#include "LogCapture.h"
+
+#include <QHash>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// The view's state, opened to the tests.
+class OpenView : public LWTetravoluteView {
+public:
+    using LWTetravoluteView::cam;
+    using LWTetravoluteView::drawBorder;
+    using LWTetravoluteView::drawSmooth;
+    using LWTetravoluteView::high;
+    using LWTetravoluteView::lightScene;
+    using LWTetravoluteView::low;
+    using LWTetravoluteView::showAxis;
+    using LWTetravoluteView::showLogo;
+    using LWTetravoluteView::waitDelay;
+};
+
+class InterfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Writes the settings file as a person would edit it, then loads the interface.
+    void load(const QByteArray &settings = {});
+
+    template <typename T> T *get(const char *name) const {
+        T *object = qobject_cast<T *>(named.value(name));
+        EXPECT_TRUE(object) << name;
+        return object;
+    }
+    OpenView *view() const { return static_cast<OpenView *>(get<LWTetravoluteView>("view")); }
+    // The settings file's "key=value" lines, without the group header.
+    QStringList storedLines() const;
+    // A fresh read of one key from the file, or a null string.
+    QString stored(const char *key) const;
+
+    QTemporaryDir folder;
+    QHash<QString, QObject *> named;
+    LWController *controller = nullptr;
+};
