@@ -1,9 +1,9 @@
-// Benchmark entry: an application object, so the benchmarks can open real GL windows.
-#include <QGuiApplication>
+// Benchmark entry: an application object, so the benchmarks can open real GL windows and panels.
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char **argv) {
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
