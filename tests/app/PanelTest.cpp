@@ -151,4 +151,19 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     EXPECT_EQ(catcher.opened, QList<QUrl>{QUrl("https://www.tetravolute.org/")});
 }
 
+// Every action of a controller whose outlets were all left unconnected does nothing, safely.
+TEST(BareController, ToleratesUnconnectedOutlets) {
+    LWController bare;
+    LWSineController editor;
+    bare.awakeFromNib();
+    for (const char *action :
+         {"showPrefs", "showDist", "showSize", "showTurn", "updateSettings", "updateGlobal",
+          "updateDepth", "updateTurn", "updateDist", "updateSize", "closeSheet", "restoreDefaults"})
+        EXPECT_TRUE(QMetaObject::invokeMethod(&bare, action, Q_ARG(QObject *, &editor))) << action;
+    bare.cleanUp();
+    editor.update(nullptr);
+    editor.setSliders();
+    EXPECT_EQ(editor.getFunc(nullptr), nullptr);
+}
+
 #include "PanelTest.moc"
