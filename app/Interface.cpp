@@ -11,6 +11,7 @@
 #include "LWSineView.h"
 #include "LWTetravoluteView.h"
 #include "LWWindow.h"
+#include "Windows.h"
 
 QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<LWController>();
@@ -21,6 +22,7 @@ QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<LWSineButton>();
     InterfaceLoader::registerClass<Switch>();
     InterfaceLoader::registerClass<Slider>();
+    routeKeysToResponders();
     QStringList files;
     for (const char *name :
          {"MainMenu", "Preferences", "DistEditor", "SizeEditor", "TurnEditor", "About", "Help"})

@@ -193,6 +193,59 @@ void LWController::updateSize(QObject *sender) {
     updateWave(sender, sizeContro, &LWTetravoluteView::size, SizeAmp);
 }
 
+void LWController::goFullScreen() {
+    if (inFullScreen)
+        return;
+    const QRect frame = screenFrame(mainWindow);
+    fullWindow = newBorderlessWindow(frame);
+    if (!fullWindow)
+        return;
+    fullWindow->setWindowTitle("Tetravolute");
+    setContentView(fullWindow, mainView);
+    makeFirstResponder(fullWindow, mainView);
+    if (mainView) {
+        mainView->setInFullScreen(true);
+        mainView->resizeGL();
+    }
+    setLevel(fullWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
+    makeKeyAndOrderFront(fullWindow);
+    for (QWidget *panel : {prefsWindow, distWindow, sizeWindow, turnWindow, aboutBox, helpBox}) {
+        setLevel(panel, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
+        setOpaque(panel, false);
+        setAlphaValue(panel, 0.8);
+    }
+    inFullScreen = true;
+}
+
+void LWController::leaveFullScreen() {
+    if (!inFullScreen)
+        return;
+    // The view leaves the full-screen window before it closes: it would take its child surfaces
+    // (the view) with it.
+    setContentView(mainWindow, mainView);
+    if (fullWindow)
+        fullWindow->close();
+    fullWindow = nullptr;
+    if (mainView)
+        mainView->setInFullScreen(false);
+    makeKeyWindow(mainWindow);
+    if (mainView)
+        mainView->resizeGL();
+    for (QWidget *panel : {prefsWindow, distWindow, sizeWindow, turnWindow, helpBox, aboutBox}) {
+        setLevel(panel, windowLevelForKey(FloatingWindowLevelKey));
+        setOpaque(panel, true);
+        setAlphaValue(panel, 1.0);
+    }
+    inFullScreen = false;
+}
+
+void LWController::toggleFullScreen(QObject *) {
+    if (inFullScreen)
+        leaveFullScreen();
+    else
+        goFullScreen();
+}
+
 // Sheets are never begun; a modal dialog in that role is ended.
 void LWController::closeSheet(QObject *) {
     if (auto *sheet = qobject_cast<QDialog *>(prefSheet))

@@ -69,6 +69,13 @@ public:
     Q_INVOKABLE void updateTurn(QObject *sender);
     Q_INVOKABLE void updateDist(QObject *sender);
     Q_INVOKABLE void updateSize(QObject *sender);
+    // Moves the view into a new borderless window over the main window's screen, above normal
+    // windows, and lifts the six panels above it, translucent; nothing if already there.
+    Q_INVOKABLE void goFullScreen();
+    // Moves the view back into the main window and the panels back to floating and opaque, and
+    // closes the full-screen window; nothing if not in full screen.
+    Q_INVOKABLE void leaveFullScreen();
+    Q_INVOKABLE void toggleFullScreen(QObject *sender);
     Q_INVOKABLE void closeSheet(QObject *sender);
     Q_INVOKABLE void gotoLW(QObject *sender);
     // Closes the about, help and wave-editor panels; the settings panel stays.

@@ -1,6 +1,9 @@
 // The main window's start-up.
 #include "LWWindow.h"
 
+#include "LWTetravoluteView.h"
+#include "Windows.h"
+
 #include <QScreen>
 
 LWWindow::LWWindow(QWidget *parent) : QMainWindow(parent) {
@@ -8,6 +11,7 @@ LWWindow::LWWindow(QWidget *parent) : QMainWindow(parent) {
 }
 
 void LWWindow::awakeFromNib() {
+    makeFirstResponder(this, view);
     if (const QScreen *holder = screen())
         resize(holder->availableGeometry().size());
 }

@@ -12,7 +12,7 @@ class LWWindow : public QMainWindow {
     Q_PROPERTY(LWTetravoluteView *view MEMBER view)
 public:
     Q_INVOKABLE explicit LWWindow(QWidget *parent = nullptr);
-    // As large as its screen's available area.
+    // The view takes the window's keys; the window is as large as its screen's available area.
     Q_INVOKABLE void awakeFromNib();
 
     QObject *controller = nullptr;

@@ -59,6 +59,7 @@ public:
             views.insert(name, window);
             QWidget *container = QWidget::createWindowContainer(window, parent);
             container->setObjectName(name + "Container");
+            container->setProperty("contentOf", QVariant::fromValue<QObject *>(window));
             return container;
         }
         logLine(QString("%1: %2 (%3) is not a widget or a view").arg(file, name, className));

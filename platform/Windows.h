@@ -5,7 +5,9 @@
 #pragma once
 
 class QObject;
+class QRect;
 class QWidget;
+class QWindow;
 
 enum WindowLevelKey { FloatingWindowLevelKey = 5, ScreenSaverWindowLevelKey = 13 };
 
@@ -21,6 +23,22 @@ void orderFront(QWidget *window);
 void makeKeyWindow(QWidget *window);
 void makeKeyAndOrderFront(QWidget *window);
 
-// The object that key presses reaching the window are meant for.
+// The object that key presses reaching the window are meant for. Once routeKeysToResponders has
+// run, space and escape pressed in a window that has one go to it, whatever control has focus.
 void makeFirstResponder(QWidget *window, QObject *responder);
 QObject *firstResponder(const QWidget *window);
+void routeKeysToResponders();
+
+// A translucent window (alpha below 1) is drawn through the window's opacity, which on X11 shows
+// where a compositor runs; opaque is kept as the window's own flag.
+void setOpaque(QWidget *window, bool opaque);
+bool isOpaque(const QWidget *window);
+void setAlphaValue(QWidget *window, double alpha);
+
+// The frame of the screen that holds the window, in screen coordinates; empty without one.
+QRect screenFrame(const QWidget *window);
+// A new borderless window covering frame, destroyed when it is closed.
+QWidget *newBorderlessWindow(const QRect &frame);
+// Shows view as window's content, filling it: in the window's container for the view when it
+// has one (the interface definition made it), else straight on the window's own surface.
+void setContentView(QWidget *window, QWindow *view);

@@ -1,9 +1,10 @@
-// The view's outward face: the mouse drag that turns the camera, and the setters the settings
-// panel pushes its values through.
+// The view's outward face: the mouse drag that turns the camera, the keys for full screen, and
+// the setters the settings panel pushes its values through.
 #include "LWTetravoluteView.h"
 
 #include "SettingsTable.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -56,6 +57,22 @@ void LWTetravoluteView::mouseReleaseEvent(QMouseEvent *event) {
 void LWTetravoluteView::mouseMoveEvent(QMouseEvent *event) {
     if (event->buttons() & Qt::LeftButton)
         mouseDragged(event);
+}
+
+void LWTetravoluteView::keyDown(QKeyEvent *event) {
+    const QString text = event->text();
+    const char16_t first = text.isEmpty() ? 0 : text.at(0).unicode();
+    if (first == 32 && controller)
+        QMetaObject::invokeMethod(controller, "toggleFullScreen", Qt::DirectConnection,
+                                  Q_ARG(QObject *, this));
+    else if (first == 27 && controller)
+        QMetaObject::invokeMethod(controller, "leaveFullScreen", Qt::DirectConnection);
+    else if (first != 32 && first != 27)
+        OpenGLView::keyPressEvent(event);
+}
+
+void LWTetravoluteView::keyPressEvent(QKeyEvent *event) {
+    keyDown(event);
 }
 
 void LWTetravoluteView::setShaded(int flag) {

@@ -70,6 +70,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Space asks the controller to toggle full screen, escape to leave it; every other key,
+    // and a key with no text, goes to the superclass.
+    void keyDown(QKeyEvent *event);
+    void keyPressEvent(QKeyEvent *event) override;
 
     void drawRect(const QRectF &rect) override;
     void updateTime();

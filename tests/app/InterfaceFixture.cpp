@@ -10,9 +10,14 @@
 #include <QTest>
 #include <QWidget>
 
+int InterfaceTest::clockReads = 0;
+
 void InterfaceTest::SetUp() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-    setAbsoluteTimeSource([] { return 1000.0; });
+    setAbsoluteTimeSource([] {
+        ++clockReads;
+        return 1000.0;
+    });
 }
 
 void InterfaceTest::TearDown() {

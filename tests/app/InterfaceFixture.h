@@ -20,6 +20,7 @@ public:
     using LWTetravoluteView::drawBorder;
     using LWTetravoluteView::drawSmooth;
     using LWTetravoluteView::high;
+    using LWTetravoluteView::inFullScreen;
     using LWTetravoluteView::lightScene;
     using LWTetravoluteView::low;
     using LWTetravoluteView::showAxis;
@@ -44,6 +45,10 @@ protected:
     QStringList storedLines() const;
     // A fresh read of one key from the file, or a null string.
     QString stored(const char *key) const;
+
+    // Frames drawn so far: each animation step reads the clock twice.
+    static int frames() { return clockReads / 2; }
+    static int clockReads;
 
     QTemporaryDir folder;
     QHash<QString, QObject *> named;
