@@ -13,7 +13,9 @@
 
 #include <QDebug>
 #include <QDialog>
+#include <QImage>
 #include <QWidget>
+#include <vector>
 
 static const char homePage[] = "https://www.tetravolute.org/";
 
@@ -228,6 +230,7 @@ void LWController::leaveFullScreen() {
     fullWindow = nullptr;
     if (mainView)
         mainView->setInFullScreen(false);
+    setContentAspectRatio(mainWindow, screenFrame(mainWindow).size());
     makeKeyWindow(mainWindow);
     if (mainView)
         mainView->resizeGL();
@@ -244,6 +247,37 @@ void LWController::toggleFullScreen(QObject *) {
         leaveFullScreen();
     else
         goFullScreen();
+}
+
+void LWController::generateMiniWindow() {
+    // Device pixels, so the square is the frame's own on a scaled screen too.
+    const double ratio = mainView ? mainView->devicePixelRatio() : 1;
+    const auto W = mainView ? static_cast<unsigned>(mainView->width() * ratio) : 0u;
+    const auto H = mainView ? static_cast<unsigned>(mainView->height() * ratio) : 0u;
+    const unsigned side = std::min(W, H);
+    if (side == 0)
+        return;
+    QImage bitmap{int(side), int(side), QImage::Format_RGBA8888}; // rows of 4 x side bytes
+    // The front buffer reads black under Mesa and is undefined where a compositor runs.
+    mainView->redrawForReadBack();
+    glReadBuffer(GL_BACK);
+    const GLint x0 = W > H ? GLint(W / 2 - H / 2) : 0;
+    const GLint y0 = H > W ? GLint(H / 2 - W / 2) : 0;
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(x0, y0, GLsizei(side), GLsizei(side), GL_RGBA, GL_UNSIGNED_BYTE, bitmap.bits());
+    std::vector<float> depth;
+    try {
+        depth.resize(std::size_t(side) * side);
+    } catch (const std::bad_alloc &) {
+        return; // the icon stays as it was
+    }
+    glReadPixels(x0, y0, GLsizei(side), GLsizei(side), GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+    auto *pixels = reinterpret_cast<std::uint32_t *>(bitmap.bits());
+    for (std::size_t i = 0; i < depth.size(); ++i)
+        if (depth[i] == 1.0f) // nothing drawn there
+            pixels[i] = 0;
+    // GL's rows come bottom first; the picture stands upright.
+    setMiniwindowImage(mainWindow, std::move(bitmap).mirrored(false, true)); // in place
 }
 
 // Sheets are never begun; a modal dialog in that role is ended.

@@ -76,6 +76,9 @@ public:
     // closes the full-screen window; nothing if not in full screen.
     Q_INVOKABLE void leaveFullScreen();
     Q_INVOKABLE void toggleFullScreen(QObject *sender);
+    // The main window's icon: the centred square of the frame on screen, everything where the
+    // frame drew nothing transparent; unchanged for a view under one pixel.
+    void generateMiniWindow();
     Q_INVOKABLE void closeSheet(QObject *sender);
     Q_INVOKABLE void gotoLW(QObject *sender);
     // Closes the about, help and wave-editor panels; the settings panel stays.

@@ -1,17 +1,62 @@
-// The main window's start-up.
+// The main window's sizing, and the window manager's maximise and minimise turned into zoom and
+// miniaturize.
 #include "LWWindow.h"
 
+#include "LWController.h"
 #include "LWTetravoluteView.h"
 #include "Windows.h"
 
+#include <QEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
 
 LWWindow::LWWindow(QWidget *parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void LWWindow::awakeFromNib() {
+    center(this);
     makeFirstResponder(this, view);
-    if (const QScreen *holder = screen())
-        resize(holder->availableGeometry().size());
+    newScreen(nullptr);
+    observeScreenChanges(this, "newScreen");
+}
+
+void LWWindow::newScreen(QObject *) {
+    const QScreen *holder = screen();
+    const QSizeF size = holder ? QSizeF(holder->geometry().size()) : QSizeF(0, 0);
+    setContentAspectRatio(this, size);
+    setContentMaxSize(this, size);
+    setContentMinSize(this, size * 0.125);
+    setContentSize(this, size * 0.5);
+}
+
+void LWWindow::zoom(QObject *) {
+    if (controller)
+        controller->goFullScreen();
+}
+
+void LWWindow::miniaturize(QObject *) {
+    if (controller)
+        controller->generateMiniWindow();
+    miniaturizing = true; // the state change below comes at once, and needs no second icon
+    showMinimized();
+    miniaturizing = false;
+}
+
+void LWWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+    const Qt::WindowStates now = windowState();
+    if (now & Qt::WindowMaximized) { // never maximised: full screen instead, once this is over
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+            zoom(this);
+        });
+    } else if ((now & Qt::WindowMinimized) && !(change->oldState() & Qt::WindowMinimized) &&
+               !miniaturizing && controller) {
+        controller->generateMiniWindow(); // the frame has not changed since it went
+    }
 }

@@ -1,20 +1,39 @@
-// The main window: the scene view is its content; a menu bar carries the commands.
+// The main window: the scene view is its content, sized from its screen. The window manager's
+// maximise becomes full screen, and its minimise has the controller make the window's icon from
+// the frame first.
 #pragma once
 
 #include <QMainWindow>
 
+class LWController;
 class LWTetravoluteView;
 
 class LWWindow : public QMainWindow {
     Q_OBJECT
+    Q_MOC_INCLUDE("LWController.h")
     Q_MOC_INCLUDE("LWTetravoluteView.h")
-    Q_PROPERTY(QObject *controller MEMBER controller)
+    Q_PROPERTY(LWController *controller MEMBER controller)
     Q_PROPERTY(LWTetravoluteView *view MEMBER view)
 public:
     Q_INVOKABLE explicit LWWindow(QWidget *parent = nullptr);
-    // The view takes the window's keys; the window is as large as its screen's available area.
+    // Centres the window, gives the view its keys, sizes it to its screen and follows every
+    // window's change of screen.
     Q_INVOKABLE void awakeFromNib();
+    // Content at the screen's aspect ratio, at most the screen, at least an eighth of it each
+    // way, and half of it now; all zero without a screen.
+    Q_INVOKABLE void newScreen(QObject *notification);
+    // Full screen instead of a larger window.
+    Q_INVOKABLE void zoom(QObject *sender);
+    // The icon from the frame on screen, then the window minimised.
+    Q_INVOKABLE void miniaturize(QObject *sender);
 
-    QObject *controller = nullptr;
+    LWController *controller = nullptr;
     LWTetravoluteView *view = nullptr;
+
+protected:
+    // The title bar's buttons are the window manager's: its maximise and minimise arrive here.
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool miniaturizing = false; // inside miniaturize, which has made the icon already
 };

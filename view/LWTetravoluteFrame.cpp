@@ -51,6 +51,19 @@ static void halfTurn() {
 }
 
 void LWTetravoluteView::drawScene() {
+    composeFrame();
+    glFinish();
+    view->flushBuffer();
+}
+
+void LWTetravoluteView::redrawForReadBack() {
+    w = static_cast<float>(bounds().width()); // the view as it is now
+    h = static_cast<float>(bounds().height());
+    composeFrame();
+    glFinish();
+}
+
+void LWTetravoluteView::composeFrame() {
     view->makeCurrentContext();
     const float grey = static_cast<float>(fade * 0.8);
     glClearColor(grey, grey, grey, 1);
@@ -130,6 +143,4 @@ void LWTetravoluteView::drawScene() {
 
     if (drawSmooth)
         goSmooth(static_cast<std::uint64_t>(pixelsWide), static_cast<std::uint64_t>(pixelsHigh));
-    glFinish();
-    view->flushBuffer();
 }

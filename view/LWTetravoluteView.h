@@ -51,6 +51,10 @@ public:
     void setZoom(float zoom);
     void setInFullScreen(bool flag);
 
+    // The frame on screen drawn again, without an animation step, into the back buffer, which is
+    // left unpresented for reading back (a presented buffer reads black under Mesa).
+    void redrawForReadBack();
+
     // The wave records themselves, edited in place by the wave editors; the same address on
     // every call, for the view's life.
     LWSine *dist() { return &distSine; }
@@ -78,6 +82,9 @@ protected:
     void drawRect(const QRectF &rect) override;
     void updateTime();
     void drawScene();
+    // The frame into the back buffer, not presented: everything drawScene does but the last two
+    // steps (finish, present).
+    void composeFrame();
 
     // The three waves, named ...Sine so that dist, size and turn stay free for their accessors.
     LWSine distSine{};     // distance of each copy from its parent

@@ -114,3 +114,22 @@ TEST_F(InterfaceTest, PanelsFloatAboveFullScreenAndComeBack) {
     controller->leaveFullScreen(); // a leave without an enter changes nothing
     EXPECT_EQ(view()->parent(), main->windowHandle());
 }
+
+// Two hundred rounds leave no window or container behind, keep the list names and the drawing.
+TEST_F(InterfaceTest, TwoHundredRoundsLeaveNothingBehind) {
+    load();
+    QWidget *main = get<QWidget>("mainWindow");
+    const int windows = QApplication::topLevelWidgets().size();
+    const int containers = main->findChildren<QWidget *>().size();
+    const GLuint lists = view()->tetra;
+    for (int round = 0; round < 200; ++round) {
+        controller->toggleFullScreen(nullptr);
+        controller->toggleFullScreen(nullptr);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+    EXPECT_EQ(main->findChildren<QWidget *>().size(), containers);
+    EXPECT_EQ(view()->tetra, lists);
+    EXPECT_EQ(view()->parent(), main->windowHandle());
+    EXPECT_DRAWING();
+}

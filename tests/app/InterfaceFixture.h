@@ -25,6 +25,7 @@ public:
     using LWTetravoluteView::low;
     using LWTetravoluteView::showAxis;
     using LWTetravoluteView::showLogo;
+    using LWTetravoluteView::tetra;
     using LWTetravoluteView::waitDelay;
 };
 

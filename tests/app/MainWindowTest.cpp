@@ -1,0 +1,81 @@
+// The main window on its screen, the window manager's maximise and minimise, and the icon made
+// from the frame.
+#include "InterfaceFixture.h"
+
+#include "Windows.h"
+
+#include <QScreen>
+#include <QTest>
+
+TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
+    load();
+    QWidget *main = get<QWidget>("mainWindow");
+    const QSize screen = main->screen()->geometry().size();
+    EXPECT_EQ(contentSize(main), screen / 2);
+    EXPECT_EQ(main->minimumSize() - (main->size() - contentSize(main)), screen / 8);
+    EXPECT_EQ(main->maximumSize() - (main->size() - contentSize(main)), screen);
+    setContentSize(main, QSize(screen.width() / 3, 100)); // the width leads, the ratio holds
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return std::abs(contentSize(main).height() - screen.height() / 3) <= 1; }));
+}
+
+TEST_F(InterfaceTest, MaximiseEntersFullScreenInstead) {
+    load();
+    QWidget *main = get<QWidget>("mainWindow");
+    main->showMaximized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->inFullScreen; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMaximized(); }));
+}
+
+// The icon is the view's centred square: for 801 x 600 it starts 100 pixels in, for 600 x 801
+// 100 up, so the figure (centred in the view) is centred in the icon either way, which holds at
+// most 256 pixels, upright. Where nothing was drawn it is transparent; the flat dark figure stays
+// opaque black. The camera turned a quarter about Z points the dark figure's corner d up, the
+// light one's down.
+TEST_F(InterfaceTest, IconIsTheFramesCentredSquareWithoutBackground) {
+    load("drawShades=NO\nlowThresh=0\nhighThresh=0\ncam_orientation_y=0\ncam_orientation_z=90\n");
+    QWidget *main = get<QWidget>("mainWindow");
+    setContentAspectRatio(main, QSizeF());
+    for (const QSize size : {QSize(801, 600), QSize(600, 801)}) {
+        main->setMinimumSize(0, 0);
+        setContentSize(main, size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view()->QWindow::size() == size; }))
+            << view()->width();
+        const int drawn = frames();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frames() > drawn + 2; })); // at the new size
+        controller->generateMiniWindow();
+        const QIcon icon = main->windowIcon();
+        ASSERT_EQ(icon.availableSizes(), QList<QSize>{QSize(256, 256)});
+        const QImage image = icon.pixmap(QSize(256, 256)).toImage();
+        ASSERT_EQ(image.size(), QSize(256, 256));
+        QRect opaque;
+        int black = 0;
+        double blackRows = 0, whiteRows = 0, white = 0;
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.alpha() == 0)
+                    EXPECT_EQ(c.rgba(), 0u);
+                else
+                    opaque |= QRect(x, y, 1, 1);
+                black += c == QColor(0, 0, 0, 255);
+                blackRows += c == QColor(0, 0, 0, 255) ? y : 0;
+                white += c == QColor(255, 255, 255, 255);
+                whiteRows += c == QColor(255, 255, 255, 255) ? y : 0;
+            }
+        EXPECT_GT(black, 20);
+        EXPECT_LT(blackRows / black, whiteRows / white); // rows counted from the top
+        EXPECT_NEAR(opaque.center().x(), 128, 2) << size.width();
+        EXPECT_NEAR(opaque.center().y(), 128, 2) << size.width();
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+    }
+}
+
+TEST_F(InterfaceTest, MinimiseMakesTheIconFirst) {
+    load();
+    QWidget *main = get<QWidget>("mainWindow");
+    ASSERT_TRUE(main->windowIcon().isNull());
+    QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(main->isMinimized());
+    EXPECT_FALSE(main->windowIcon().isNull());
+}
