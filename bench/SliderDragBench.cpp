@@ -3,13 +3,11 @@
 // 1440 x 900. Reports the frames per second and the longest gap between frames.
 #include "AbsoluteTime.h"
 #include "Controls.h"
-#include "Interface.h"
 #include "LWController.h"
+#include "LoadedInterface.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -28,14 +26,11 @@ static double recordingClock() {
 }
 
 static void sliderDrag(benchmark::State &state) {
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    const QHash<QString, QObject *> named = loadInterface();
-    auto *main = qobject_cast<QWidget *>(named.value("mainWindow"));
-    auto *controller = qobject_cast<LWController *>(named.value("controller"));
+    const LoadedInterface interface;
+    auto *main = interface.get<QWidget>("mainWindow");
     main->resize(1440, 900);
-    controller->showPrefs(nullptr);
-    auto *slider = qobject_cast<Slider *>(named.value("zoomSlider"));
+    interface.get<LWController>("controller")->showPrefs(nullptr);
+    auto *slider = interface.get<Slider>("zoomSlider");
     QTest::qWaitForWindowExposed(main);
     int actions = 0;
     for (auto _ : state) {
@@ -61,11 +56,5 @@ static void sliderDrag(benchmark::State &state) {
     state.counters["fps"] = (readings.size() / 2 - 1) / span;
     state.counters["longest_gap_ms"] = longest * 1000;
     state.counters["actions_per_s"] = actions / 5.0;
-    for (QObject *object : named)
-        if (object && object->parent() == QCoreApplication::instance())
-            delete object;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (!window->parentWidget())
-            window->deleteLater();
 }
 BENCHMARK(sliderDrag)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
