@@ -17,6 +17,10 @@ TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     setContentSize(main, QSize(screen.width() / 3, 100)); // the width leads, the ratio holds
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return std::abs(contentSize(main).height() - screen.height() / 3) <= 1; }));
+    // Any window's change of screen sizes the main window from its screen again.
+    QEvent moved(QEvent::ScreenChangeInternal);
+    QCoreApplication::sendEvent(get<QWidget>("prefsWindow"), &moved);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return contentSize(main) == screen / 2; }));
 }
 
 TEST_F(InterfaceTest, MaximiseEntersFullScreenInstead) {
@@ -36,7 +40,7 @@ TEST_F(InterfaceTest, IconIsTheFramesCentredSquareWithoutBackground) {
     load("drawShades=NO\nlowThresh=0\nhighThresh=0\ncam_orientation_y=0\ncam_orientation_z=90\n");
     QWidget *main = get<QWidget>("mainWindow");
     setContentAspectRatio(main, QSizeF());
-    for (const QSize size : {QSize(801, 600), QSize(600, 801)}) {
+    for (const QSize size : {QSize(801, 600), QSize(600, 801), QSize(601, 600)}) {
         main->setMinimumSize(0, 0);
         setContentSize(main, size);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view()->QWindow::size() == size; }))

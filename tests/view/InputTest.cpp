@@ -35,4 +35,16 @@ TEST_F(ViewTest, DragSetsTheCameraFromThePointerAndPersistsIt) {
     QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(100, 60));
     QTest::mouseMove(view.get(), QPoint(200, 150));
     EXPECT_EQ(view->cam.o.x, 36.0f);
+
+    // No width: nothing to divide by, nothing changes. The events go straight in, before the
+    // window system can answer the resize with a size of its own (it has no zero-wide windows).
+    view->resize(0, 300);
+    ASSERT_EQ(view->width(), 0);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(0, 10), QPointF(0, 10), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(0, 100), QPointF(0, 100), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.get(), &press);
+    QCoreApplication::sendEvent(view.get(), &drag);
+    EXPECT_EQ(std::make_tuple(view->cam.o.x, view->cam.o.y), std::make_tuple(36.0f, 135.0f));
 }
