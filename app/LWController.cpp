@@ -8,6 +8,7 @@
 #include "LWTetravoluteView.h"
 #include "Log.h"
 #include "SettingsTable.h"
+#include "WindowContent.h"
 #include "Windows.h"
 #include "Workspace.h"
 

@@ -4,6 +4,7 @@
 
 #include "LWController.h"
 #include "LWTetravoluteView.h"
+#include "WindowContent.h"
 #include "Windows.h"
 
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include "LWController.h"
 #include "LWTetravoluteView.h"
 #include "LoadedInterface.h"
-#include "Windows.h"
+#include "WindowContent.h"
 
 #include <QApplication>
 #include <QTest>
@@ -19,7 +19,10 @@ static void snapshot(benchmark::State &state) {
     setContentAspectRatio(main, QSizeF());
     main->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setContentSize(main, QSize(1440, 900));
-    QTest::qWaitFor([&] { return view->width() == 1440 && view->height() == 900; });
+    if (!QTest::qWaitFor([&] { return view->width() == 1440 && view->height() == 900; })) {
+        state.SkipWithError("the view never reached 1440 x 900");
+        return;
+    }
     for (auto _ : state)
         controller->generateMiniWindow();
     state.SetLabel(QString("%1 x %2 view").arg(view->width()).arg(view->height()).toStdString());

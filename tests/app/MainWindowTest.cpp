@@ -2,7 +2,7 @@
 // from the frame.
 #include "InterfaceFixture.h"
 
-#include "Windows.h"
+#include "WindowContent.h"
 
 #include <QScreen>
 #include <QTest>

@@ -1,0 +1,179 @@
+// The view moved between windows through window containers, and windows sized by their content.
+#include "WindowContent.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QImage>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QWindow>
+#include <cmath>
+
+QRect screenFrame(const QWidget *window) {
+    const QScreen *screen = window ? window->screen() : nullptr;
+    return screen ? screen->geometry() : QRect();
+}
+
+QWidget *newBorderlessWindow(const QRect &frame) {
+    auto *window = new QWidget(nullptr, Qt::FramelessWindowHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setGeometry(frame);
+    return window;
+}
+
+// A window container keeps the window it embeds until told that it lost it, and deletes it with
+// itself. So the view is taken out of its container, which stays behind empty as the place the
+// view goes back to, and is embedded in a new container: in place of the window's empty one, or
+// filling a window that never had one.
+void setContentView(QWidget *window, QWindow *view) {
+    if (!window || !view)
+        return;
+    const QVariant viewValue = QVariant::fromValue<QObject *>(view);
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (widget->property("contentOf") == viewValue) {
+            QChildEvent lost(QEvent::ChildRemoved, view);
+            QCoreApplication::sendEvent(widget, &lost);
+            widget->setProperty("contentOf", QVariant());
+            widget->setProperty("placeOf", viewValue);
+        }
+    }
+    QWidget *container = QWidget::createWindowContainer(view, window);
+    container->setProperty("contentOf", viewValue);
+    QWidget *place = nullptr;
+    for (QWidget *widget : window->findChildren<QWidget *>())
+        if (widget->property("placeOf") == viewValue)
+            place = widget;
+    QLayout *layout = place && place->parentWidget() ? place->parentWidget()->layout() : nullptr;
+    if (layout) {
+        delete layout->replaceWidget(place, container);
+        delete place;
+    } else {
+        if (!window->layout())
+            new QVBoxLayout(window);
+        window->layout()->setContentsMargins(0, 0, 0, 0);
+        window->layout()->addWidget(container);
+    }
+    container->show();
+}
+
+static QWidget *content(const QWidget *window) {
+    const auto *main = qobject_cast<const QMainWindow *>(window);
+    return main && main->centralWidget() ? main->centralWidget() : const_cast<QWidget *>(window);
+}
+
+// What the window adds around its content: menu bar, margins. Laid out first, so a window not
+// shown yet measures right too.
+static QSize chrome(const QWidget *window) {
+    if (window->layout())
+        window->layout()->activate();
+    return window->size() - content(window)->size();
+}
+
+QSize contentSize(const QWidget *window) {
+    return window ? content(window)->size() : QSize();
+}
+
+namespace {
+
+// Brings the content back to its aspect ratio after every resize, the width leading.
+class AspectKeeper : public QObject {
+public:
+    AspectKeeper(QWidget *window, QSizeF ratio) : QObject(window), ratio(ratio) {}
+    QSizeF ratio;
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override {
+        auto *window = static_cast<QWidget *>(target);
+        if (event->type() != QEvent::Resize || ratio.isEmpty() || window->isMaximized() ||
+            window->isFullScreen())
+            return false;
+        const QSize inside = contentSize(window);
+        const int height = qRound(inside.width() * ratio.height() / ratio.width());
+        if (std::abs(height - inside.height()) > 1)
+            window->resize(QSize(inside.width(), height) + chrome(window));
+        return false;
+    }
+};
+
+} // namespace
+
+void setContentAspectRatio(QWidget *window, QSizeF ratio) {
+    if (!window)
+        return;
+    auto *keeper = static_cast<AspectKeeper *>(window->property("aspectKeeper").value<QObject *>());
+    if (!keeper) {
+        keeper = new AspectKeeper(window, ratio);
+        window->installEventFilter(keeper);
+        window->setProperty("aspectKeeper", QVariant::fromValue<QObject *>(keeper));
+    }
+    keeper->ratio = ratio;
+}
+
+void setContentMinSize(QWidget *window, QSizeF size) {
+    if (window)
+        window->setMinimumSize(size.toSize() + chrome(window));
+}
+
+void setContentMaxSize(QWidget *window, QSizeF size) {
+    if (window)
+        window->setMaximumSize(size.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
+                                              : size.toSize() + chrome(window));
+}
+
+void setContentSize(QWidget *window, QSizeF size) {
+    if (window)
+        window->resize(size.toSize() + chrome(window));
+}
+
+void center(QWidget *window) {
+    const QScreen *screen = window ? window->screen() : nullptr;
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void setMiniwindowImage(QWidget *window, const QImage &image) {
+    if (!window || image.isNull())
+        return;
+    // X11 hands every size of an icon to the window manager (a 900-pixel icon is 3 MB and 17 ms);
+    // task bars and switchers show at most 256 pixels.
+    const int largest = 256;
+    window->setWindowIcon(QIcon(QPixmap::fromImage(
+        image.width() > largest ? image.scaled(largest, largest, Qt::KeepAspectRatio,
+                                               Qt::FastTransformation) // a smooth one costs 10 ms
+                                : image)));
+}
+
+namespace {
+
+class ScreenWatcher : public QObject {
+public:
+    ScreenWatcher(QObject *observer, const char *method)
+        : QObject(observer), observer(observer), method(method) {}
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override {
+        auto *widget = qobject_cast<QWidget *>(target);
+        if (event->type() == QEvent::ScreenChangeInternal && widget && widget->isWindow())
+            QMetaObject::invokeMethod(observer, method, Qt::QueuedConnection,
+                                      Q_ARG(QObject *, nullptr));
+        return false;
+    }
+
+private:
+    QObject *observer;
+    const char *method;
+};
+
+} // namespace
+
+void observeScreenChanges(QObject *observer, const char *method) {
+    QCoreApplication::instance()->installEventFilter(new ScreenWatcher(observer, method));
+}

@@ -1,0 +1,37 @@
+// A window's content and size in the original platform's terms: the view shown as a window's
+// content, content sizes and aspect ratio, centring, the minimised window's picture, and screen
+// changes. Every function does nothing for a null window.
+#pragma once
+
+#include <QRect>
+#include <QSizeF>
+
+class QImage;
+class QObject;
+class QWidget;
+class QWindow;
+
+// The frame of the screen that holds the window, in screen coordinates; empty without one.
+QRect screenFrame(const QWidget *window);
+// A new borderless window covering frame, destroyed when it is closed.
+QWidget *newBorderlessWindow(const QRect &frame);
+// Shows view as window's content, filling it: in the window's container for the view when it
+// has one (the interface definition made it), else straight on the window's own surface.
+void setContentView(QWidget *window, QWindow *view);
+
+// Sizes of the window's content (a main window's central widget, else the whole window), in
+// points. Resizing keeps the content's aspect ratio once one is set; 0 x 0 sets none.
+void setContentAspectRatio(QWidget *window, QSizeF ratio);
+void setContentMinSize(QWidget *window, QSizeF size);
+void setContentMaxSize(QWidget *window, QSizeF size);
+void setContentSize(QWidget *window, QSizeF size);
+QSize contentSize(const QWidget *window);
+// Centres the window on its screen's available area.
+void center(QWidget *window);
+// The picture that stands for the window while it is minimised: its icon, shown by the task bar
+// and the window switcher, at most 256 pixels across (they size it themselves).
+void setMiniwindowImage(QWidget *window, const QImage &image);
+
+// Calls observer's method(QObject *) with no argument whenever any window moves to another
+// screen, as a window-did-change-screen notification would.
+void observeScreenChanges(QObject *observer, const char *method);
