@@ -58,7 +58,6 @@ public:
             window->setObjectName(name);
             views.insert(name, window);
             QWidget *container = QWidget::createWindowContainer(window, parent);
-            container->setObjectName(name + "Container");
             container->setProperty("contentOf", QVariant::fromValue<QObject *>(window));
             return container;
         }
@@ -104,8 +103,6 @@ void nameWidgets(const QString &file, QWidget *form, const FormLoader &loader, L
             continue;
         if (QWindow *view = loader.views.value(name))
             object = view; // the view, not its container
-        else if (name.endsWith("Container") && loader.views.contains(name.chopped(9)))
-            continue;
         loading->add(file, name, object);
         if (auto *label = qobject_cast<QLabel *>(object))
             label->setText(
