@@ -2,7 +2,7 @@
 // screen, at default settings, with outlines and with the smoothing pass.
 #include "LWTetravoluteView.h"
 
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -20,7 +20,7 @@ enum Variant { Defaults, Outlines, Smoothing };
 
 static void frame(benchmark::State &state) {
     QTemporaryDir settings; // the defaults, whatever the user's own settings are
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     BenchView view;
     view.resize(int(state.range(0)), int(state.range(1)));
     view.show();

@@ -4,11 +4,11 @@
 #include "Interface.h"
 
 #include <QApplication>
-#include <QSettings>
+#include <QFile>
 #include <QWidget>
 
 LoadedInterface::LoadedInterface() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     named = loadInterface();
 }
 

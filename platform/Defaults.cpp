@@ -4,8 +4,11 @@
 
 #include "Log.h"
 
+#include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <charconv>
 #include <cmath>
 
@@ -80,9 +83,32 @@ Defaults Defaults::forModule(const QString &moduleName) {
     return Defaults(moduleName);
 }
 
+// Opening a FIFO or a device would block or never end: only a regular file (or a link to one) is
+// read, or none at all yet. Said once per file.
+static bool usableFile(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return true;
+    static QSet<QString> reported;
+    if (!reported.contains(path)) {
+        reported.insert(path);
+        logLine(QString("settings: %1 is not a regular file; using the defaults, and changes will "
+                        "not be saved")
+                    .arg(path));
+    }
+    return false;
+}
+
 Defaults::Defaults(const QString &moduleName)
-    : module(moduleName), settings(std::make_unique<QSettings>(QSettings::IniFormat,
-                                                               QSettings::UserScope, moduleName)) {}
+    : module(moduleName),
+      path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+           moduleName + ".ini") {}
+
+QSettings *Defaults::file() const {
+    if (!settings && usableFile(path))
+        settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return settings.get();
+}
 
 Defaults::Defaults(Defaults &&) noexcept = default;
 
@@ -103,7 +129,7 @@ void Defaults::registerDefaults(const Table &defaults) {
 template <typename T>
 T Defaults::read(const QString &key, bool (*parse)(const QVariant &, T *)) const {
     T result{};
-    const QVariant stored = settings->value(key);
+    const QVariant stored = file() ? file()->value(key) : QVariant();
     if (stored.isValid() && parse(stored, &result))
         return result;
     const QVariant fallback = registered().value(module).value(key);
@@ -125,6 +151,8 @@ float Defaults::floatForKey(const QString &key) const {
 }
 
 void Defaults::write(const QString &key, const QVariant &value) {
+    if (!file())
+        return;
     settings->setValue(key, value);
     dirty = true;
 }
@@ -144,10 +172,12 @@ void Defaults::setFloat(float value, const QString &key) {
 }
 
 void Defaults::removeObjectForKey(const QString &key) {
+    if (!file())
+        return;
     settings->remove(key);
     dirty = true;
 }
 
 QString Defaults::fileName() const {
-    return settings->fileName();
+    return path;
 }

@@ -1,7 +1,8 @@
 // A per-user settings store per module name, with registered fallbacks that are never written.
-// One INI file per module in the user's config folder; every handle on a module sees the same
-// values, and a handle writes its changes to the file (atomically) when it is destroyed, so fetch
-// a fresh handle for each operation and let it go.
+// One INI file per module in the user's config folder ($XDG_CONFIG_HOME, else ~/.config), opened
+// on a handle's first read or write; every handle on a module sees the same values, and a handle
+// writes its changes to the file (atomically) when it is destroyed, so fetch a fresh handle for
+// each operation and let it go. Anything but a regular file there is neither read nor written.
 #pragma once
 
 #include <QString>
@@ -21,7 +22,7 @@ public:
     ~Defaults();
 
     // Fallbacks, kept in memory for the process: bools as the strings "YES" / "NO", integers as
-    // qint64, floats as float.
+    // qint64, floats as float. The file is not read for this.
     void registerDefaults(const Table &defaults);
 
     // The stored value, or the registered one when nothing usable is stored (missing, of the
@@ -41,8 +42,11 @@ private:
     explicit Defaults(const QString &moduleName);
     template <typename T> T read(const QString &key, bool (*parse)(const QVariant &, T *)) const;
     void write(const QString &key, const QVariant &value);
+    // The open file, or nullptr when it is not a regular file.
+    QSettings *file() const;
 
     QString module;
-    std::unique_ptr<QSettings> settings;
+    QString path;
+    mutable std::unique_ptr<QSettings> settings;
     bool dirty = false;
 };

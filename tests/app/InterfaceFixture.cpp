@@ -6,14 +6,13 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QSettings>
 #include <QTest>
 #include <QWidget>
 
 int InterfaceTest::clockReads = 0;
 
 void InterfaceTest::SetUp() {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
     setAbsoluteTimeSource([] {
         ++clockReads;
         return 1000.0;

@@ -1,25 +1,26 @@
 // The settings store against a real INI file in a fresh temporary folder per test.
 #include "Defaults.h"
+#include "LogCapture.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cfloat>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 static const QString module = "org.example.screensaver.StoreTest";
 
 class Store : public ::testing::Test {
 protected:
     void SetUp() override {
-        reread();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
         Defaults::forModule(module).registerDefaults(
             {{"shades", QString("YES")}, {"depth", qint64(3)}, {"zoom", 2.0f}, {"amp", 0.382f}});
     }
-    // Forgets what this process cached of the file.
-    void reread() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path()); }
     QByteArray file(const QByteArray &replacement = {}) {
         QFile file(Defaults::forModule(module).fileName());
         if (replacement.isEmpty())
@@ -43,21 +44,18 @@ TEST_F(Store, DefaultsAnswerUntilAValueIsStoredAndAgainAfterItsRemoval) {
 TEST_F(Store, FloatsRoundTripExactlyAndUnusableValuesReadAsDefaults) {
     for (float value : {0.382f, -54.735f, 1e-8f, FLT_MAX, FLT_MIN / 4, 359.9f}) {
         Defaults::forModule(module).setFloat(value, "zoom");
-        reread();
         EXPECT_EQ(Defaults::forModule(module).floatForKey("zoom"), value);
     }
     Defaults::forModule(module).setFloat(0.382f, "amp");
     EXPECT_TRUE(file().contains("amp=0.382\n"));
 
     file("not a setting\n[General]\nshades=NO\ndepth=banana\nzoom=nan\namp=1e39\n");
-    reread();
     const Defaults store = Defaults::forModule(module);
     EXPECT_FALSE(store.boolForKey("shades"));
     EXPECT_EQ(store.integerForKey("depth"), 3);
     EXPECT_EQ(store.floatForKey("zoom"), 2.0f);
     EXPECT_EQ(store.floatForKey("amp"), 0.382f);
     file("[General]\nshades=0\ndepth=99\n");
-    reread();
     EXPECT_FALSE(Defaults::forModule(module).boolForKey("shades"));
     EXPECT_EQ(Defaults::forModule(module).integerForKey("depth"), 99); // the reader clamps
 }
@@ -73,6 +71,43 @@ TEST_F(Store, WritesReachTheFileWithoutAnExplicitFlush) {
     QThread::msleep(1000);
     writer.kill();
     writer.waitForFinished();
-    reread();
     EXPECT_EQ(Defaults::forModule(module).floatForKey("zoom"), 1.25f);
+}
+
+// Opening a FIFO blocks until someone writes to it: the store answers its defaults at once, says
+// so once, and writes nothing. Registering defaults does not look at the file at all.
+TEST_F(Store, AFifoInPlaceOfTheFileIsNeitherReadNorWritten) {
+    const QString path = Defaults::forModule(module).fileName();
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    const QString log = capturedLog([] {
+        Defaults::forModule(module).registerDefaults({{"depth", qint64(3)}});
+        Defaults::forModule(module).setInteger(4, "depth");
+        Defaults::forModule(module).removeObjectForKey("zoom");
+        const Defaults store = Defaults::forModule(module);
+        EXPECT_EQ(store.integerForKey("depth"), 3);
+        EXPECT_TRUE(store.boolForKey("shades"));
+        EXPECT_EQ(store.floatForKey("zoom"), 2.0f);
+    });
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(log.count('\n'), 1) << log.toStdString();
+    EXPECT_TRUE(log.contains(path + " is not a regular file")) << log.toStdString();
+    EXPECT_TRUE(QFileInfo(path).exists() && !QFileInfo(path).isFile()); // still the FIFO
+}
+
+// A link to a regular file is read and written through, as a person keeping dotfiles expects.
+TEST_F(Store, ALinkToARegularFileIsUsed) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("kept.ini");
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("[General]\ndepth=2\n");
+    kept.close();
+    ASSERT_TRUE(QFile::link(target, Defaults::forModule(module).fileName()));
+    EXPECT_EQ(capturedLog([] { EXPECT_EQ(Defaults::forModule(module).integerForKey("depth"), 2); }),
+              "");
+    Defaults::forModule(module).setFloat(1.5f, "zoom");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().contains("zoom=1.5"));
 }

@@ -1,6 +1,6 @@
 // Test entry: one application per process, and every settings file in a fresh temporary folder.
 #include <QApplication>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,6 +9,6 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("tetravolute-tests");
     QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
     return RUN_ALL_TESTS();
 }

@@ -14,7 +14,6 @@ void ViewTest::start(const QByteArray &settings) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[General]\n" + settings);
     }
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path()); // reread it
     view = std::make_unique<TestView>();
     view->resize(width, height);
     view->show();

@@ -6,7 +6,7 @@
 #include "GLWindow.h"
 #include "LWTetravoluteView.h"
 
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -54,7 +54,7 @@ protected:
     static double now;
 
     void SetUp() override {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
         now = 1000.0;
         setAbsoluteTimeSource([] { return now; });
     }
