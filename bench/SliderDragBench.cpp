@@ -31,7 +31,8 @@ static void sliderDrag(benchmark::State &state) {
     main->resize(1440, 900);
     interface.get<LWController>("controller")->showPrefs(nullptr);
     auto *slider = interface.get<Slider>("zoomSlider");
-    QTest::qWaitForWindowExposed(main);
+    if (!QTest::qWaitForWindowExposed(main))
+        state.SkipWithError("the main window was not shown");
     int actions = 0;
     for (auto _ : state) {
         readings.clear();

@@ -1,10 +1,56 @@
-// QApplication set-up shared by the program; the interface itself is the program's.
+// QApplication set-up shared by the program; the interface itself is the program's. Qt aborts
+// when its platform cannot start (no display): its messages are held back while the application
+// object is made, and replaced by one line if it gives up.
 #include "ApplicationMain.h"
 
+#include "Log.h"
+
 #include <QApplication>
+#include <QList>
+#include <QtGlobal>
+#include <utility>
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category; // the context's only part the default output shows
+    QString text;
+};
+
+QList<HeldMessage> heldMessages;
+QtMessageHandler passOn = nullptr;
+
+QString environment(const char *name) {
+    const QString value = qEnvironmentVariable(name);
+    return value.isEmpty() ? QString("%1 unset").arg(name) : QString("%1=\"%2\"").arg(name, value);
+}
+
+// Which platform Qt was asked for and where it looked for a display.
+QString displayTried() {
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.isEmpty())
+        platform = "xcb";
+    const QString where =
+        platform.startsWith("wayland") ? environment("WAYLAND_DISPLAY") : environment("DISPLAY");
+    return QString("tried platform \"%1\", %2").arg(platform, where);
+}
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtFatalMsg)
+        abandonLaunch(QString("needs a display and could not open one (%1)").arg(displayTried()));
+    heldMessages.append({type, context.category, text});
+}
+
+} // namespace
 
 int applicationMain(int argc, char **argv) {
+    passOn = qInstallMessageHandler(holdMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage &message : std::exchange(heldMessages, {}))
+        passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
+               message.text);
     QApplication::setApplicationName("Tetravolute");
     loadMainInterface();
     return QApplication::exec();

@@ -5,3 +5,7 @@
 #include <QString>
 
 void logLine(const QString &message);
+
+// For what the program cannot run without (a display, OpenGL): logs the reason and ends the
+// process with status 1 at once, before anything has been written.
+[[noreturn]] void abandonLaunch(const QString &reason);

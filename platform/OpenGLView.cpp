@@ -1,9 +1,8 @@
 // The view's context is made lazily so the format (swap interval) can be set first.
 #include "OpenGLView.h"
 
-#include "Log.h"
-
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -23,10 +22,39 @@ void OpenGLView::makeCurrentContext() {
         create();
         context = new QOpenGLContext(this);
         context->setFormat(surfaceFormat);
-        if (!context->create())
-            logLine("no OpenGL context could be created for the view");
+        context->create();
     }
     context->makeCurrent(this);
+}
+
+static QString glText(GLenum name) {
+    const auto *text = reinterpret_cast<const char *>(glGetString(name));
+    return text ? QString::fromLatin1(text) : QString("unknown");
+}
+
+QString OpenGLView::missingOpenGL() {
+    makeCurrentContext();
+    if (!context->isValid())
+        return QString("needs OpenGL and no context could be made (platform \"%1\")")
+            .arg(QGuiApplication::platformName());
+    if (QOpenGLContext::currentContext() != context)
+        return "needs OpenGL and its context could not be made current";
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    // A core profile has no display lists: the name comes back 0 with an error.
+    const GLuint list = glGenLists(1);
+    const bool listsWork = list != 0 && glGetError() == GL_NO_ERROR;
+    if (list != 0)
+        glDeleteLists(list, 1);
+    if (listsWork)
+        return {};
+    const QSurfaceFormat made = context->format();
+    const char *profile = made.profile() == QSurfaceFormat::CoreProfile            ? "core"
+                          : made.profile() == QSurfaceFormat::CompatibilityProfile ? "compatibility"
+                                                                                   : "no";
+    return QString("needs OpenGL display lists (a compatibility context); found OpenGL %1 (%2), "
+                   "%3 profile")
+        .arg(glText(GL_VERSION), glText(GL_RENDERER), profile);
 }
 
 void OpenGLView::flushBuffer() {

@@ -20,6 +20,9 @@ public:
     void setSwapInterval(int interval);
     // Creates the native window and the context on first use.
     void makeCurrentContext();
+    // Empty when the context is current and draws fixed-function (display lists work); otherwise
+    // what is missing and what was found.
+    QString missingOpenGL();
     // Presents the back buffer; does nothing while the view is not exposed.
     void flushBuffer();
     // The view's own rectangle in points, origin (0, 0).

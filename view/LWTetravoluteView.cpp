@@ -43,7 +43,9 @@ void LWTetravoluteView::awakeFromNib() {
     view = this;
     const QScreen *holder = screen();
     screenSize = holder ? QSizeF(holder->geometry().size()) : QSizeF(0, 0);
-    makeCurrentContext();
+    // Nothing below can draw without a fixed-function context.
+    if (const QString missing = missingOpenGL(); !missing.isEmpty())
+        abandonLaunch(missing);
     initScene();
     initGL();
     initLogo();
