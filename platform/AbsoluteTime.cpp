@@ -1,19 +1,19 @@
-// The wall clock, seconds since the Unix epoch with sub-microsecond resolution.
+// A monotonic clock: seconds since an arbitrary start, never stepped by time sync or by hand.
 #include "AbsoluteTime.h"
 
 #include <chrono>
 
-static double wallClock() {
+static double steadyClock() {
     using namespace std::chrono;
-    return duration<double>(system_clock::now().time_since_epoch()).count();
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-static double (*timeSource)() = wallClock;
+static double (*timeSource)() = steadyClock;
 
 double absoluteTime() {
     return timeSource();
 }
 
 void setAbsoluteTimeSource(double (*source)()) {
-    timeSource = source ? source : wallClock;
+    timeSource = source ? source : steadyClock;
 }

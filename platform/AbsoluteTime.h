@@ -1,6 +1,6 @@
-// Absolute time in seconds as a double, from the wall clock unless a test replaces the source.
+// Absolute time in seconds as a double, from a monotonic clock unless a test replaces the source.
 #pragma once
 
 double absoluteTime();
-// nullptr restores the wall clock.
+// nullptr restores the monotonic clock.
 void setAbsoluteTimeSource(double (*source)());

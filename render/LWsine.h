@@ -10,3 +10,8 @@ struct LWSine {
 
 // The wave's value at t. t * f is formed in float; the rest in double, narrowed at the end.
 float f(const LWSine *wave, float t);
+
+// The shortest span of t, a whole number of turns, after which every wave and cos(t) repeat,
+// with frequencies taken on a 0.01 grid (k / 100 repeats after 100 / gcd(k, 100) turns): 4 pi for
+// waves of 4.5 and 0, at most 200 pi. Phases wrapped by it run on without a jump.
+double commonPeriod(const LWSine *const *waves, int count);

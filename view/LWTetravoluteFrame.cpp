@@ -19,17 +19,24 @@ void LWTetravoluteView::drawRect(const QRectF &rect) {
 }
 
 void LWTetravoluteView::updateTime() {
-    const double elapsed = absoluteTime() - time;
-    time = absoluteTime();
-    rads = static_cast<float>(rads + 0.125 * elapsed);
+    const double now = absoluteTime();
+    const double elapsed = now - time;
+    time = now;
+    // The phase runs in double and is handed on within half a common period of zero, where a
+    // float step of 1/240 rad is off by under 1 % however long the program runs.
+    const LWSine *const waves[] = {&distSine, &sizeSine, &turnSine};
+    phase = std::remainder(phase + 0.125 * elapsed, commonPeriod(waves, 3));
+    rads = static_cast<float>(phase);
     if (waitDelay && !(time - startTime > startDelay)) {
         fade = 1;
         return;
     }
     o.x = static_cast<float>(o.x + bobble * std::cos(static_cast<double>(rads)));
-    o.z = o.z - bubble;
-    if (o.z <= 0)
-        o.z += 360;
+    // Spin within [0, 360) for any finite step, in either direction.
+    const float spun = std::fmod(o.z - bubble, 360.0f);
+    o.z = spun < 0 ? spun + 360 : spun;
+    if (o.z >= 360) // a step a hair below 0 rounds up to 360
+        o.z = 0;
     fade = 1;
 }
 

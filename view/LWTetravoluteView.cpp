@@ -67,6 +67,7 @@ void LWTetravoluteView::initScene() {
     const Defaults store = settingsStore();
     startTime = absoluteTime();
     time = absoluteTime();
+    phase = 0;
     rads = 0;
     fade = 0;
     waitDelay = readBool(store, Delay);

@@ -103,7 +103,7 @@ protected:
     bool inFullScreen{};   // shown in the full-screen window
     std::uint32_t low{};   // lowest level that draws its own tetrahedron, 0..4
     std::uint32_t high{};  // highest level, 0..4: six list names reach level 4
-    float rads{};          // animation phase, radians, 0.125 per second
+    float rads{};          // animation phase handed to the waves and the rock, radians
     std::uint32_t tetra{}; // list base: first of six reserved names, 0 before initScene
     float w{};             // width of the rectangle last drawn, points
     float h{};             // height of the rectangle last drawn, points
@@ -113,5 +113,6 @@ protected:
     std::unique_ptr<unsigned char[]> logo; // 64 x 64 RGBA, bottom row first; null: no logo
     double startTime{};                    // absolute time of the last initScene, seconds
     double time{};                         // absolute time of the last step, seconds
-    QSizeF screenSize{};                   // the screen at start-up, points; 0 x 0 without a screen
+    double phase{};      // animation phase, radians, 0.125 per second, within half a period of 0
+    QSizeF screenSize{}; // the screen at start-up, points; 0 x 0 without a screen
 };

@@ -2,6 +2,7 @@
 // expected words were worked out apart from this code, step by step with IEEE float and double.
 #include "LWsine.h"
 
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -28,4 +29,19 @@ TEST(Wave, ExactFloatResultsOverPhasesAndTimes) {
                           Case{&size, 123.456f, 0xbe5ed726u}, Case{&odd, 0.7f, 0xbd3abd15u},
                           Case{&odd, 123.456f, 0x3d8a7da1u}})
         EXPECT_EQ(bits(f(c.wave, c.t)), c.word) << c.t;
+}
+
+// Whole turns after which all three waves and cos(t) repeat, worked out by hand: f = k / 100
+// repeats every 100 / gcd(k, 100) turns.
+TEST(Wave, CommonPeriodIsTheLeastWholeNumberOfTurns) {
+    const auto period = [](float a, float b, float c) {
+        const LWSine x{a, 1, 0, 0}, y{b, 1, 0, 0}, z{c, 1, 0, 0};
+        const LWSine *const waves[] = {&x, &y, &z};
+        return commonPeriod(waves, 3) / (2 * M_PI);
+    };
+    EXPECT_DOUBLE_EQ(period(4.5f, 4.5f, 0), 2);   // the defaults
+    EXPECT_DOUBLE_EQ(period(1, 2, 10), 1);        // whole frequencies: the rock's turn
+    EXPECT_DOUBLE_EQ(period(0.25f, 0.2f, 3), 20); // 4 and 5 turns
+    EXPECT_DOUBLE_EQ(period(0.37f, 0, 0), 100);   // the longest on the grid
+    EXPECT_DOUBLE_EQ(period(0.01f, 9.99f, 0.5f), 100);
 }

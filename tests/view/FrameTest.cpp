@@ -2,6 +2,7 @@
 #include "ViewFixture.h"
 
 #include <QTest>
+#include <cfloat>
 #include <cmath>
 
 TEST_F(ViewTest, StartDelayThenSpinAndRock) {
@@ -20,8 +21,64 @@ TEST_F(ViewTest, StartDelayThenSpinAndRock) {
     view->o.z = 0;
     frame();
     frame();
-    EXPECT_EQ(view->o.z, 360.0f);
+    EXPECT_EQ(view->o.z, 0.0f);
     EXPECT_EQ(view->o.y, 0.0f);
+}
+
+// A month of running, the clock advancing in irregular jumps of about an hour, then frames at
+// 30 Hz over more than a whole period. Each step must advance the phase by 0.125 rad a second
+// within 1 % (modulo the wrap), no wave and no rock term may jump where the phase wraps, and the
+// spin, at the slider's negative end, stays in [0, 360).
+static void runAMonth(TestView &view, double &now, double period) {
+    const LWSine *const waves[] = {&view.distSine, &view.sizeSine, &view.turnSine};
+    for (int hour = 0; hour < 30 * 24; ++hour) {
+        now += 3600 + 0.37 * (hour % 7);
+        view.updateTime();
+        ASSERT_TRUE(view.o.z >= 0 && view.o.z < 360) << view.o.z;
+    }
+    const double frameStep = 0.125 / 30;
+    const int frames = int(period / frameStep) + 300;
+    for (int i = 0; i < frames; ++i) {
+        const float before = view.rads;
+        now += 1.0 / 30;
+        view.updateTime();
+        const double step = std::remainder(double(view.rads) - before, period);
+        ASSERT_NEAR(step, frameStep, 0.01 * frameStep) << "at rads " << before;
+        for (const LWSine *wave : waves) {
+            // |d/dt a sin(p pi + f t)| <= |a f|; the slack covers the float product t * f.
+            const double change = std::fabs(f(wave, view.rads) - f(wave, before));
+            ASSERT_LE(change, std::fabs(wave->a * wave->f) * frameStep * 1.01 + 3e-4)
+                << "at rads " << before;
+        }
+        ASSERT_LE(std::fabs(std::cos(view.rads) - std::cos(before)), frameStep * 1.01 + 1e-4);
+        ASSERT_TRUE(view.o.z >= 0 && view.o.z < 360) << view.o.z;
+    }
+}
+
+TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndContinuity) {
+    start("tetraTurn=-2\n");
+    runAMonth(*view, now, 4 * M_PI); // waves of 4.5, 4.5 and 0: nine, nine and no periods
+    // 0.37 repeats only after 100 turns; 2.5 after two.
+    start("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n");
+    runAMonth(*view, now, 200 * M_PI);
+}
+
+// Any finite spin step keeps the spin in [0, 360), whichever way it turns.
+TEST_F(ViewTest, HugeSpinStepsStayInRange) {
+    start("delay=NO\n");
+    for (float step : {3e38f, -3e38f, FLT_MAX, -FLT_MAX, 359.99997f, -720.5f, 1e-30f}) {
+        view->setTurn(step);
+        for (int i = 0; i < 3; ++i) {
+            now += 1.0 / 30;
+            view->updateTime();
+            ASSERT_TRUE(view->o.z >= 0 && view->o.z < 360) << step << " gave " << view->o.z;
+        }
+    }
+    view->setTurn(-720.5f); // two turns and a half degree back: half a degree on
+    view->o.z = 10;
+    now += 1.0 / 30;
+    view->updateTime();
+    EXPECT_FLOAT_EQ(view->o.z, 10.5f);
 }
 
 // Unlit, the frame holds the grey background, the black dark figure and the white light one and

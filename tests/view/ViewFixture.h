@@ -37,6 +37,7 @@ public:
     using LWTetravoluteView::time;
     using LWTetravoluteView::tracking;
     using LWTetravoluteView::turnSine;
+    using LWTetravoluteView::updateTime;
     using LWTetravoluteView::waitDelay;
     int frames = 0;
 
