@@ -6,6 +6,7 @@
 #include <memory>
 
 static constexpr std::size_t staticPixels = 1440 * 900;
+static constexpr std::size_t staticRow = 4096;
 static unsigned char inStore[staticPixels * 4];
 static unsigned char outStore[staticPixels * 4];
 unsigned char *in = inStore;
@@ -14,9 +15,9 @@ static std::size_t capacity = staticPixels;
 static std::unique_ptr<unsigned char[]> grownIn, grownOut;
 
 // One row of vertical sums for the filter, 4 channels per pixel; grows with the widest view.
-static std::uint16_t rowStore[4096 * 4];
+static std::uint16_t rowStore[staticRow * 4];
 static std::uint16_t *row = rowStore;
-static std::size_t rowCapacity = 4096;
+static std::size_t rowCapacity = staticRow;
 static std::unique_ptr<std::uint16_t[]> grownRow;
 
 std::size_t smoothCapacity() {
@@ -49,18 +50,32 @@ void drawLogo(const unsigned char *logo, float w, float h) {
     glDisable(GL_BLEND);
 }
 
+// The capacity for need: unchanged while it fits and is not twice too much; the static size
+// whenever that fits.
+static std::size_t fitted(std::size_t capacity, std::size_t fixed, std::size_t need) {
+    if (need > capacity || (capacity > fixed && need <= capacity / 2))
+        return std::max(need, fixed);
+    return capacity;
+}
+
 static void reserve(std::size_t pixels, std::size_t width) {
-    if (pixels > capacity) {
-        grownIn.reset(new unsigned char[pixels * 4]());
-        grownOut.reset(new unsigned char[pixels * 4]());
-        in = grownIn.get();
-        out = grownOut.get();
-        capacity = pixels;
+    if (const std::size_t fit = fitted(capacity, staticPixels, pixels); fit != capacity) {
+        grownIn.reset(); // the old buffers go first: the peak stays at the new size
+        grownOut.reset();
+        if (fit > staticPixels) {
+            grownIn.reset(new unsigned char[fit * 4]);
+            grownOut.reset(new unsigned char[fit * 4]);
+        }
+        in = grownIn ? grownIn.get() : inStore;
+        out = grownOut ? grownOut.get() : outStore;
+        capacity = fit;
     }
-    if (width > rowCapacity) {
-        grownRow.reset(new std::uint16_t[width * 4]);
-        row = grownRow.get();
-        rowCapacity = width;
+    if (const std::size_t fit = fitted(rowCapacity, staticRow, width); fit != rowCapacity) {
+        grownRow.reset();
+        if (fit > staticRow)
+            grownRow.reset(new std::uint16_t[fit * 4]);
+        row = grownRow ? grownRow.get() : rowStore;
+        rowCapacity = fit;
     }
 }
 
@@ -129,9 +144,9 @@ static Changed smooth(const unsigned char *src, unsigned char *dst, std::size_t 
 }
 
 void goSmooth(std::uint64_t w, std::uint64_t h) {
-    const std::uint64_t pixels = w * h;
-    if (pixels == 0)
+    if (w == 0 || h == 0 || w > largestFrame / h)
         return;
+    const std::uint64_t pixels = w * h;
     reserve(pixels, w);
     const GLsizei gw = static_cast<GLsizei>(w);
     const GLsizei gh = static_cast<GLsizei>(h);

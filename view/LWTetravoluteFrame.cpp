@@ -5,6 +5,7 @@
 #include "AbsoluteTime.h"
 #include "LWTetra.h"
 #include "LWdraw.h"
+#include "Log.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -14,8 +15,30 @@ static constexpr double startDelay = 30.0; // seconds the orientation holds stil
 void LWTetravoluteView::drawRect(const QRectF &rect) {
     w = static_cast<float>(rect.width());
     h = static_cast<float>(rect.height());
+    if (tooLarge())
+        return;
     updateTime();
     drawScene();
+}
+
+GLsizei LWTetravoluteView::devicePixels(float points) const {
+    return static_cast<GLsizei>(points * devicePixelRatio());
+}
+
+// Beyond the largest frame the renderer alone would freeze the program for seconds: such a view
+// is left undrawn, and the animation waits, until it is smaller. Said once.
+bool LWTetravoluteView::tooLarge() const {
+    const GLsizei pixelsWide = devicePixels(w), pixelsHigh = devicePixels(h);
+    if (double(pixelsWide) * pixelsHigh <= double(largestFrame))
+        return false;
+    static bool told = false;
+    if (!told)
+        logLine(QString("the view is %1 x %2 pixels, more than 7680 x 4320: it is not drawn while "
+                        "it is that large")
+                    .arg(pixelsWide)
+                    .arg(pixelsHigh));
+    told = true;
+    return true;
 }
 
 void LWTetravoluteView::updateTime() {
@@ -66,6 +89,8 @@ void LWTetravoluteView::drawScene() {
 void LWTetravoluteView::redrawForReadBack() {
     w = static_cast<float>(bounds().width()); // the view as it is now
     h = static_cast<float>(bounds().height());
+    if (tooLarge())
+        return;
     composeFrame();
     glFinish();
 }
@@ -77,8 +102,8 @@ void LWTetravoluteView::composeFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // w and h are points; the viewport and the read-back are device pixels.
     const double ratio = devicePixelRatio();
-    const auto pixelsWide = static_cast<GLsizei>(w * ratio);
-    const auto pixelsHigh = static_cast<GLsizei>(h * ratio);
+    const GLsizei pixelsWide = devicePixels(w);
+    const GLsizei pixelsHigh = devicePixels(h);
     glViewport(0, 0, pixelsWide, pixelsHigh);
     glLoadIdentity();
     if (lightScene)

@@ -52,7 +52,8 @@ public:
     void setInFullScreen(bool flag);
 
     // The frame on screen drawn again, without an animation step, into the back buffer, which is
-    // left unpresented for reading back (a presented buffer reads black under Mesa).
+    // left unpresented for reading back (a presented buffer reads black under Mesa). Nothing for a
+    // view beyond 8K UHD.
     void redrawForReadBack();
 
     // The wave records themselves, edited in place by the wave editors; the same address on
@@ -85,6 +86,10 @@ protected:
     // The frame into the back buffer, not presented: everything drawScene does but the last two
     // steps (finish, present).
     void composeFrame();
+    // w or h in points as whole device pixels, truncated as the viewport takes them.
+    GLsizei devicePixels(float points) const;
+    // More device pixels than the renderer can take without freezing (w x h beyond 8K UHD).
+    bool tooLarge() const;
 
     // The three waves, named ...Sine so that dist, size and turn stay free for their accessors.
     LWSine distSine{};     // distance of each copy from its parent

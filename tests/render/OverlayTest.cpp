@@ -3,6 +3,7 @@
 #include "LWdraw.h"
 
 #include <cstring>
+#include <tuple>
 #include <gtest/gtest.h>
 
 using RGBA = std::array<int, 4>;
@@ -91,7 +92,9 @@ TEST_F(Overlay, SmoothingSoftensEdgesAndKeepsFlatAreasAndDepth) {
     EXPECT_EQ(depth, 1.0f);
 }
 
-TEST(LargeOverlay, SmoothingGrowsOnceForViewsBeyond1440By900) {
+// The buffers grow for a view beyond 1440 x 900, hold while the view needs more than half of
+// them, go back to the static ones after, and are left alone for a view beyond 8K UHD.
+TEST(LargeOverlay, SmoothingBuffersGrowShrinkBackAndSkipHugeViews) {
     GLWindow window(1600, 1000);
     fill(0, 0, 1600, 1000, 0);
     fill(1500, 900, 100, 100, 1); // a white square in the upper right corner
@@ -102,4 +105,15 @@ TEST(LargeOverlay, SmoothingGrowsOnceForViewsBeyond1440By900) {
     const unsigned char *grown = out;
     goSmooth(1440, 900);
     EXPECT_EQ(out, grown);
+    goSmooth(1600, 501); // 801,600 pixels: still more than half
+    EXPECT_EQ(std::make_tuple(out, smoothCapacity()), std::make_tuple(grown, 1600u * 1000u));
+    goSmooth(1600, 500); // half: back to the static buffers
+    EXPECT_EQ(smoothCapacity(), 1440u * 900u);
+    EXPECT_NE(out, grown);
+
+    out[0] = 0xab;
+    goSmooth(7681, 4320);
+    goSmooth(16000, 16000);
+    EXPECT_EQ(smoothCapacity(), 1440u * 900u);
+    EXPECT_EQ(out[0], 0xab); // nothing read, filtered or drawn
 }

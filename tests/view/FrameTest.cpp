@@ -1,4 +1,5 @@
 // The animation step and the frame, driven by hand with a fake clock; pixels read back.
+#include "LogCapture.h"
 #include "ViewFixture.h"
 
 #include <QTest>
@@ -122,4 +123,28 @@ TEST_F(ViewTest, ClockDrawsWhileExposedAndIdlesWhileHidden) {
     const int hidden = view->frames;
     QTest::qWait(300);
     EXPECT_EQ(view->frames, hidden);
+}
+
+// A view beyond 8K UHD would freeze the renderer for seconds: it is left undrawn and the animation
+// waits, with one log line however often it is asked; at 8K UHD exactly it is drawn.
+TEST_F(ViewTest, ViewsBeyond8KUHDAreNotDrawn) {
+    start("delay=NO\n");
+    frame();
+    const auto before = std::make_tuple(view->rads, view->o.z, view->time);
+    now += 1;
+    const QString log = capturedLog([this] {
+        view->drawRect(QRectF(0, 0, 7681, 4320));
+        view->drawRect(QRectF(0, 0, 16000, 16000));
+    });
+    EXPECT_EQ(log.count('\n'), 1) << log.toStdString();
+    EXPECT_TRUE(log.contains("7681 x 4320 pixels")) << log.toStdString();
+    EXPECT_EQ(std::make_tuple(view->rads, view->o.z, view->time), before);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(width, height));
+
+    view->drawRect(QRectF(0, 0, 7680, 4320));
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(7680, 4320));
+    EXPECT_EQ(view->time, now);
 }

@@ -27,6 +27,9 @@ TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(wide, high));
+    view->drawRect(QRectF(0, 0, 3841, 2160)); // 7682 x 4320 pixels: beyond 8K UHD, not drawn
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(wide, high));
 
     // An opaque red logo: 64 x 64 points, 32 points in from the right and the bottom.
     view->logo.reset(new unsigned char[64 * 64 * 4]);
