@@ -5,6 +5,7 @@
 #include "SettingsTable.h"
 
 #include <QFile>
+#include <map>
 
 namespace {
 struct Row {
@@ -106,4 +107,54 @@ TEST_F(ViewTest, EveryKeyFeedsItsFieldThroughARealFile) {
     start();
     for (const Row &row : rows)
         EXPECT_EQ(row.field(*view), expected(row, row.other)) << row.key;
+}
+
+// Values no control could have written read as the nearer end of the control's range, typed out
+// here from the panels' definition, and the file keeps them. The view is not left blank.
+TEST_F(ViewTest, AbsurdValuesReadAsTheirRangeEnds) {
+    const std::map<QByteArray, std::pair<double, double>> ranges = {
+        {"cam_orientation_x", {-360, 360}},
+        {"cam_orientation_y", {-360, 360}},
+        {"cam_orientation_z", {-360, 360}},
+        {"cam_zoom", {0.25, 4}},
+        {"lowThresh", {0, 4}},
+        {"highThresh", {0, 4}},
+        {"tetraTurn", {-2, 2}},
+        {"tetraYank", {0, 1}},
+        {"dist_amp", {0, 1}},
+        {"dist_freq", {0, 10}},
+        {"dist_delta", {-1, 1}},
+        {"dist_phase", {0, 2}},
+        {"size_amp", {0, 1}},
+        {"size_freq", {0, 10}},
+        {"size_delta", {-1, 1}},
+        {"size_phase", {0, 2}},
+        {"turn_amp", {0, 1}},
+        {"turn_freq", {0, 10}},
+        {"turn_delta", {-1, 1}},
+        {"turn_phase", {0, 2}},
+    };
+    for (const bool high : {true, false}) {
+        QByteArray file = "delay=NO\n";
+        for (const auto &[key, range] : ranges) {
+            const bool integer = key.endsWith("Thresh");
+            file += key + "=" + (integer ? (high ? "12" : "-999999") : (high ? "3e38" : "-1e30"));
+            file += "\n";
+        }
+        start(file);
+        for (const Row &row : rows) {
+            if (!ranges.count(row.key))
+                continue;
+            const auto [lowest, highest] = ranges.at(row.key);
+            EXPECT_EQ(row.field(*view), high ? highest : lowest) << row.key;
+        }
+        QFile stored(settingsStore().fileName());
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        EXPECT_EQ(stored.readAll(), "[General]\n" + file);
+    }
+    start("delay=NO\ncam_zoom=0\ndist_amp=1e30\ntetraTurn=3e38\n");
+    EXPECT_EQ(view->cam.zoom, 0.25f);
+    frame();
+    frame();
+    EXPECT_GT(greyLevels().size(), 1u);
 }
