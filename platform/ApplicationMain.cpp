@@ -44,7 +44,21 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
+// Window levels, positions and the window icon need X11: in a Wayland session the program runs on
+// XWayland, unless the user named a platform.
+static void preferX11() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        qEnvironmentVariable("XDG_SESSION_TYPE") != "wayland")
+        return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    logLine("a Wayland session: running on XWayland (xcb), since window levels, positions and the "
+            "window icon need X11");
+}
+
 int applicationMain(int argc, char **argv) {
+    preferX11();
     passOn = qInstallMessageHandler(holdMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(passOn);

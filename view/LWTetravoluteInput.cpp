@@ -122,3 +122,7 @@ void LWTetravoluteView::setZoom(float zoom) {
 void LWTetravoluteView::setInFullScreen(bool flag) {
     inFullScreen = flag;
 }
+
+void LWTetravoluteView::setScreenSize(const QSizeF &size) {
+    screenSize = size;
+}

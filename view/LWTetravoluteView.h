@@ -50,6 +50,8 @@ public:
     void setYank(float amplitude); // rock amplitude, degrees
     void setZoom(float zoom);
     void setInFullScreen(bool flag);
+    // The area resizeGL projects, points: the screen at start-up unless set.
+    void setScreenSize(const QSizeF &size);
 
     // The frame on screen drawn again, without an animation step, into the back buffer, which is
     // left unpresented for reading back (a presented buffer reads black under Mesa). Nothing for a

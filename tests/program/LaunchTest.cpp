@@ -1,9 +1,13 @@
-// The program started as a user would, on a machine without what it needs: it must say what is
-// missing in one line and end with status 1, before it touches the settings.
+// The program started as a user would: its command line, and a machine without what it needs.
+// Whatever ends it early must say so in one line, with the status given, before it touches the
+// settings.
+#include "Program.h"
+
 #include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,56 +15,136 @@ namespace {
 struct Ended {
     int status;
     QStringList lines; // the program's own log lines on standard error
+    QString out, errors;
 };
 
 class Launch : public ::testing::Test {
 protected:
-    Ended run(const std::map<QString, QString> &changes, const QStringList &unset = {}) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", settings.path());
-        for (const auto &[name, value] : changes)
-            environment.insert(name, value);
-        for (const QString &name : unset)
-            environment.remove(name);
+    Ended run(const QStringList &arguments, const std::map<QString, QString> &changes = {},
+              const QStringList &unset = {}) {
         QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(TETRAVOLUTE);
+        program.setProcessEnvironment(programEnvironment(settings.path(), changes, unset));
+        program.start(TETRAVOLUTE, arguments);
         EXPECT_TRUE(program.waitForFinished(10000)) << "still running after 10 s";
         program.kill();
-        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-        const QRegularExpression logLine(R"(^\d{4}-\d\d-\d\d [\d:.]+ \w+\[\d+\] )");
-        const QStringList lines = errors.split('\n').filter(logLine);
+        const QByteArray errors = program.readAllStandardError();
         EXPECT_TRUE(QDir(settings.path()).isEmpty()) << "the settings were touched";
-        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, lines};
+        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+                logLines(errors), QString::fromLocal8Bit(program.readAllStandardOutput()),
+                QString::fromLocal8Bit(errors)};
     }
     QTemporaryDir settings;
 };
 
-TEST_F(Launch, WithoutADisplayItNamesTheOneItTried) {
-    const Ended unset = run({}, {"DISPLAY", "WAYLAND_DISPLAY"});
-    EXPECT_EQ(unset.status, 1);
-    ASSERT_EQ(unset.lines.size(), 1) << unset.lines.join('\n').toStdString();
-    EXPECT_TRUE(unset.lines[0].contains("needs a display")) << unset.lines[0].toStdString();
-    EXPECT_TRUE(unset.lines[0].contains("DISPLAY unset")) << unset.lines[0].toStdString();
+TEST_F(Launch, HelpAndVersionPrintAndEnd) {
+    for (const char *help : {"--help", "-h", "-help"}) {
+        const Ended ended = run({help}, {}, {"DISPLAY"}); // no display needed
+        EXPECT_EQ(ended.status, 0) << help;
+        for (const char *option : {"--fullscreen", "--root", "--window-id <id>", "--version"})
+            EXPECT_TRUE(ended.out.contains(option)) << help << " lacks " << option;
+    }
+    const Ended version = run({"--version"}, {}, {"DISPLAY"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QString("Tetravolute %1\n").arg(PROJECT_VERSION));
+}
 
-    const Ended nowhere = run({{"DISPLAY", ":4711"}});
+// One line naming the fault, then the usage, and status 2; nothing starts (there is no display to
+// start on, which would give status 1).
+TEST_F(Launch, UnknownOptionsAndMalformedValuesEndWithStatus2) {
+    const std::map<QStringList, QString> faults = {
+        {{"--bogus"}, "Unknown option 'bogus'."},
+        {{"stray"}, "unexpected argument 'stray'."},
+        {{"--window-id"}, "Missing value after '--window-id'."},
+        {{"--window-id", "abc"}, "not 'abc'"},
+        {{"--window-id", "0"}, "not '0'"},
+        {{"--window-id", "0x1ffffffff"}, "not '0x1ffffffff'"},
+        {{"--root", "--window-id", "12x"}, "not '12x'"},
+    };
+    for (const auto &[arguments, problem] : faults) {
+        const Ended ended = run(arguments, {}, {"DISPLAY"});
+        const QString shown = arguments.join(' ');
+        EXPECT_EQ(ended.status, 2) << qPrintable(shown);
+        EXPECT_TRUE(ended.errors.startsWith("tetravolute: ")) << qPrintable(ended.errors);
+        EXPECT_TRUE(ended.errors.section('\n', 0, 0).contains(problem)) << qPrintable(ended.errors);
+        EXPECT_TRUE(ended.errors.contains("Usage: ")) << qPrintable(shown);
+    }
+    const Ended named = run({"--root"}, {{"XSCREENSAVER_WINDOW", "junk"}}, {"DISPLAY"});
+    EXPECT_EQ(named.status, 2);
+    EXPECT_TRUE(named.errors.contains("XSCREENSAVER_WINDOW is not a window id: 'junk'"));
+}
+
+TEST_F(Launch, WithoutADisplayItNamesTheOneItTried) {
+    const Ended unset = run({}, {}, {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"});
+    EXPECT_EQ(unset.status, 1);
+    ASSERT_EQ(unset.lines.size(), 1) << qPrintable(unset.errors);
+    EXPECT_TRUE(unset.lines[0].contains("needs a display")) << qPrintable(unset.lines[0]);
+    EXPECT_TRUE(unset.lines[0].contains("DISPLAY unset")) << qPrintable(unset.lines[0]);
+
+    const Ended nowhere = run({}, {{"DISPLAY", ":4711"}});
     EXPECT_EQ(nowhere.status, 1);
-    ASSERT_EQ(nowhere.lines.size(), 1);
-    EXPECT_TRUE(nowhere.lines[0].contains(R"(DISPLAY=":4711")")) << nowhere.lines[0].toStdString();
+    ASSERT_EQ(nowhere.lines.size(), 1) << qPrintable(nowhere.errors);
+    EXPECT_TRUE(nowhere.lines[0].contains(R"(DISPLAY=":4711")")) << qPrintable(nowhere.lines[0]);
 }
 
 TEST_F(Launch, WithoutFixedFunctionOpenGLItNamesWhatItFound) {
-    const Ended core = run({{"MESA_GL_VERSION_OVERRIDE", "3.3FC"}});
+    const Ended core = run({}, {{"MESA_GL_VERSION_OVERRIDE", "3.3FC"}});
     EXPECT_EQ(core.status, 1);
-    ASSERT_EQ(core.lines.size(), 1) << core.lines.join('\n').toStdString();
-    EXPECT_TRUE(core.lines[0].contains("display lists")) << core.lines[0].toStdString();
-    EXPECT_TRUE(core.lines[0].contains("OpenGL 3.3")) << core.lines[0].toStdString();
-    EXPECT_TRUE(core.lines[0].contains("core profile")) << core.lines[0].toStdString();
+    ASSERT_EQ(core.lines.size(), 1) << qPrintable(core.errors);
+    EXPECT_TRUE(core.lines[0].contains("display lists")) << qPrintable(core.lines[0]);
+    EXPECT_TRUE(core.lines[0].contains("OpenGL 3.3")) << qPrintable(core.lines[0]);
+    EXPECT_TRUE(core.lines[0].contains("core profile")) << qPrintable(core.lines[0]);
 
-    const Ended none = run({{"QT_XCB_GL_INTEGRATION", "none"}});
+    const Ended none = run({}, {{"QT_XCB_GL_INTEGRATION", "none"}});
     EXPECT_EQ(none.status, 1);
-    ASSERT_EQ(none.lines.size(), 1) << none.lines.join('\n').toStdString();
-    EXPECT_TRUE(none.lines[0].contains("no context could be made")) << none.lines[0].toStdString();
+    ASSERT_EQ(none.lines.size(), 1) << qPrintable(none.errors);
+    EXPECT_TRUE(none.lines[0].contains("no context could be made")) << qPrintable(none.lines[0]);
+}
+
+// In a Wayland session it runs on XWayland and says so, unless the user named a platform. A
+// window that does not exist ends it early, after that line.
+TEST_F(Launch, AWaylandSessionRunsOnXWaylandUnlessAPlatformIsNamed) {
+    const QStringList nowhere = {"--window-id", "0x7ffffff"};
+    const Ended wayland = run(nowhere, {{"WAYLAND_DISPLAY", "wayland-test"}}, {"QT_QPA_PLATFORM"});
+    EXPECT_EQ(wayland.status, 1);
+    ASSERT_EQ(wayland.lines.size(), 2) << qPrintable(wayland.errors);
+    EXPECT_TRUE(wayland.lines[0].contains("running on XWayland (xcb)"))
+        << qPrintable(wayland.errors);
+    EXPECT_TRUE(wayland.lines[1].contains("there is no window 0x7ffffff"))
+        << qPrintable(wayland.errors);
+
+    const Ended session =
+        run(nowhere, {{"XDG_SESSION_TYPE", "wayland"}}, {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY"});
+    EXPECT_TRUE(session.errors.contains("running on XWayland (xcb)")) << qPrintable(session.errors);
+
+    const Ended named =
+        run(nowhere, {{"WAYLAND_DISPLAY", "wayland-test"}, {"QT_QPA_PLATFORM", "xcb"}});
+    EXPECT_EQ(named.status, 1);
+    ASSERT_EQ(named.lines.size(), 1) << qPrintable(named.errors);
+    EXPECT_TRUE(named.lines[0].contains("there is no window 0x7ffffff"))
+        << qPrintable(named.errors);
+}
+
+// --fullscreen: a borderless window the size of the screen holds the figure once the program runs.
+// Its class is the one the desktop entry names (StartupWMClass), so docks match the two.
+TEST(LaunchFullScreen, FullScreenFromTheCommandLine) {
+    QTemporaryDir settings;
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment(settings.path()));
+    program.start(TETRAVOLUTE, {"--fullscreen"});
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QString fullScreen = QString(R"("Tetravolute": ("tetravolute" "Tetravolute")  %1x%2+0+0)")
+                                   .arg(screen.width())
+                                   .arg(screen.height());
+    const auto windows = [] {
+        QProcess list;
+        list.start("xwininfo", {"-root", "-tree"});
+        list.waitForFinished();
+        return QString::fromLocal8Bit(list.readAllStandardOutput());
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windows().contains(fullScreen); }, 10000))
+        << qPrintable(windows());
+    program.kill();
+    program.waitForFinished();
 }
 
 } // namespace

@@ -1,0 +1,73 @@
+// Our client's event mask on the host is widened, never replaced: Qt selects its own events on the
+// root window through the same connection.
+#include "HostWindow.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <cstdlib>
+#include <xcb/xcb.h>
+
+static xcb_connection_t *connection() {
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+std::unique_ptr<HostWindow> HostWindow::open(unsigned long id) {
+    xcb_connection_t *x = connection();
+    if (!x)
+        return nullptr;
+    if (id == 0)
+        id = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const auto window = static_cast<xcb_window_t>(id);
+    xcb_get_window_attributes_reply_t *attributes =
+        xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr);
+    if (attributes) {
+        // Watched before its size is asked: a window going in between is still noticed.
+        const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(x, window, XCB_CW_EVENT_MASK, &mask);
+        std::free(attributes);
+    }
+    xcb_get_geometry_reply_t *geometry =
+        xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
+    if (!attributes || !geometry) {
+        std::free(geometry);
+        return nullptr;
+    }
+    const QSize size(geometry->width, geometry->height);
+    std::free(geometry);
+    return std::unique_ptr<HostWindow>(new HostWindow(id, size));
+}
+
+HostWindow::HostWindow(unsigned long id, QSize pixels)
+    : xid(id), pixels(pixels), foreign(QWindow::fromWinId(id)) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+HostWindow::~HostWindow() {
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+    delete foreign; // the X window itself is not ours and stays
+}
+
+bool HostWindow::nativeEventFilter(const QByteArray &type, void *message, qintptr *) {
+    if (type != "xcb_generic_event_t")
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    switch (event->response_type & 0x7f) {
+    case XCB_CONFIGURE_NOTIFY: {
+        const auto *configure = static_cast<const xcb_configure_notify_event_t *>(message);
+        const QSize size(configure->width, configure->height);
+        if (configure->window == xid && size != pixels) {
+            pixels = size;
+            emit resized(size);
+        }
+        break;
+    }
+    case XCB_DESTROY_NOTIFY:
+        if (static_cast<const xcb_destroy_notify_event_t *>(message)->window == xid)
+            emit gone();
+        break;
+    default:
+        break;
+    }
+    return false; // Qt sees every event too
+}

@@ -1,0 +1,130 @@
+// The program as a screen saver, drawing in a window this test makes, as a daemon or a settings
+// dialog's preview would: pixels read back from that window, its resizing and its destruction,
+// and the daemon's signals.
+#include "Program.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRasterWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb blue = 0xff0000ff;
+constexpr QRgb background = 0xffcccccc; // the figure's grey, 0.8
+
+// A window of some other program: plain blue wherever nothing covers it.
+class Host : public QRasterWindow {
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter(this).fillRect(QRect(QPoint(), size()), QColor(blue));
+    }
+};
+
+class ScreenSaver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host.resize(320, 200);
+        host.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+        QFile file(settings.filePath("org.tetravolute.screensaver.Tetravolute.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(stored);
+    }
+    void TearDown() override {
+        saver.kill();
+        saver.waitForFinished();
+        QFile file(settings.filePath("org.tetravolute.screensaver.Tetravolute.ini"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), stored) << "a setting was written";
+    }
+    void start(const QString &id) {
+        saver.setProcessEnvironment(programEnvironment(settings.path()));
+        saver.start(TETRAVOLUTE, {"--window-id", id});
+        ASSERT_TRUE(saver.waitForStarted());
+    }
+    QImage picture() {
+        return QGuiApplication::primaryScreen()->grabWindow(host.winId()).toImage();
+    }
+    // Waits up to 10 s for the host's pixels to satisfy test.
+    bool shows(const std::function<bool(const QImage &)> &test) {
+        return QTest::qWaitFor([&] { return test(picture()); }, 10000);
+    }
+    // A signal to the program; it must be gone within 100 ms.
+    void stop(int signal) {
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(pid_t(saver.processId()), signal);
+        ASSERT_TRUE(saver.waitForFinished(2000));
+        EXPECT_LT(clock.elapsed(), 100);
+        EXPECT_EQ(saver.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(saver.exitCode(), 0) << saver.readAllStandardError().toStdString();
+    }
+
+    const QByteArray stored = "[General]\ndelay=NO\ndrawShades=NO\n";
+    QTemporaryDir settings;
+    Host host;
+    QProcess saver;
+};
+
+// The figure, unlit, is black and white on the grey: all three, none of the host's blue, and the
+// grey in every corner.
+bool figureFills(const QImage &image) {
+    const int right = image.width() - 1, top = image.height() - 1;
+    for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, top), QPoint(right, top)})
+        if (image.pixel(corner) != background)
+            return false;
+    bool dark = false, light = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel == blue)
+                return false;
+            dark |= pixel == 0xff000000;
+            light |= pixel == 0xffffffff;
+        }
+    return dark && light;
+}
+
+TEST_F(ScreenSaver, DrawsTheFigureInTheWindowAndFollowsItsSize) {
+    start(QString::number(host.winId())); // decimal
+    EXPECT_TRUE(shows(figureFills)) << "no figure over the whole window";
+    host.resize(480, 300);
+    EXPECT_TRUE(shows([](const QImage &image) {
+        return image.size() == QSize(480, 300) && figureFills(image);
+    })) << "the figure did not follow the window";
+    stop(SIGTERM);
+}
+
+TEST_F(ScreenSaver, ATinyWindowIsFineAndSIGINTEndsIt) {
+    host.resize(1, 1);
+    start(QString("0x%1").arg(host.winId(), 0, 16));
+    EXPECT_TRUE(shows([](const QImage &image) { return image.pixel(0, 0) == background; }));
+    QTest::qWait(300); // frames go on being drawn
+    EXPECT_EQ(saver.state(), QProcess::Running) << saver.readAllStandardError().toStdString();
+    stop(SIGINT);
+}
+
+TEST_F(ScreenSaver, TheWindowGoingEndsItWithOneLine) {
+    start(QString::number(host.winId()));
+    ASSERT_TRUE(shows(figureFills));
+    const QString id = QString("0x%1").arg(host.winId(), 0, 16);
+    host.destroy(); // sent to the X server by the event loop
+    ASSERT_TRUE(QTest::qWaitFor([this] { return saver.state() == QProcess::NotRunning; }, 5000))
+        << saver.readAllStandardError().toStdString();
+    EXPECT_EQ(saver.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(saver.exitCode(), 1);
+    const QStringList lines = logLines(saver.readAllStandardError());
+    ASSERT_EQ(lines.size(), 1) << qPrintable(lines.join('\n'));
+    EXPECT_TRUE(lines[0].contains(QString("the window %1 it was drawing in has gone").arg(id)))
+        << qPrintable(lines[0]);
+}
+
+} // namespace
