@@ -7,7 +7,10 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 2560x1600x24 -noreset"
 ON_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 
-.PHONY: run test bench fps screenshot deps build clean
+# make install honours PREFIX (and DESTDIR, for staging).
+PREFIX ?= /usr/local
+
+.PHONY: run test bench fps screenshot install package deps build clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -27,6 +30,13 @@ fps: build
 
 screenshot: build
 	scripts/screenshot $(BUILD)/app/tetravolute screenshot.png
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in build/: sudo apt install ./build/tetravolute_*.deb
+package: build
+	cd $(BUILD) && cpack
 
 deps:
 	@scripts/install-deps
