@@ -3,8 +3,8 @@
 #include "LWdraw.h"
 
 #include <cstring>
-#include <tuple>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using RGBA = std::array<int, 4>;
 static const RGBA white{255, 255, 255, 255}, grey{204, 204, 204, 255};
