@@ -36,9 +36,8 @@ ScreenSaver::ScreenSaver(unsigned long hostWindow) : host(HostWindow::open(hostW
         view->lower();
 }
 
-ScreenSaver::~ScreenSaver() {
-    delete view;
-}
+// The view goes with the host's stand-in window, its parent.
+ScreenSaver::~ScreenSaver() = default;
 
 void ScreenSaver::fit() {
     const QScreen *screen = view->screen();
