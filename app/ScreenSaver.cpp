@@ -27,12 +27,12 @@ ScreenSaver::ScreenSaver(unsigned long hostWindow) : host(HostWindow::open(hostW
     view->setFlag(Qt::WindowTransparentForInput);
     // On the root window the view is a top-level window: kept from the window manager and below
     // every other window, as a picture drawn on the desktop is.
-    if (hostWindow == 0)
+    if (host->isRoot())
         view->setFlag(Qt::BypassWindowManagerHint);
     view->awakeFromNib();
     fit();
     view->show();
-    if (hostWindow == 0)
+    if (host->isRoot())
         view->lower();
 }
 

@@ -16,8 +16,9 @@ std::unique_ptr<HostWindow> HostWindow::open(unsigned long id) {
     xcb_connection_t *x = connection();
     if (!x)
         return nullptr;
+    const xcb_window_t rootWindow = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     if (id == 0)
-        id = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        id = rootWindow;
     const auto window = static_cast<xcb_window_t>(id);
     xcb_get_window_attributes_reply_t *attributes =
         xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr);
@@ -35,11 +36,11 @@ std::unique_ptr<HostWindow> HostWindow::open(unsigned long id) {
     }
     const QSize size(geometry->width, geometry->height);
     std::free(geometry);
-    return std::unique_ptr<HostWindow>(new HostWindow(id, size));
+    return std::unique_ptr<HostWindow>(new HostWindow(id, id == rootWindow, size));
 }
 
-HostWindow::HostWindow(unsigned long id, QSize pixels)
-    : xid(id), pixels(pixels), foreign(QWindow::fromWinId(id)) {
+HostWindow::HostWindow(unsigned long id, bool root, QSize pixels)
+    : xid(id), root(root), pixels(pixels), foreign(QWindow::fromWinId(id)) {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 

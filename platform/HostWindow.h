@@ -21,6 +21,7 @@ public:
     QWindow *window() const { return foreign; }
     QSize size() const { return pixels; } // device pixels
     unsigned long id() const { return xid; }
+    bool isRoot() const { return root; }
 
 signals:
     void resized(QSize pixels);
@@ -30,9 +31,10 @@ protected:
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *result) override;
 
 private:
-    HostWindow(unsigned long id, QSize pixels);
+    HostWindow(unsigned long id, bool root, QSize pixels);
 
     unsigned long xid;
+    bool root;
     QSize pixels;
     QWindow *foreign;
 };

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -45,9 +46,9 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), stored) << "a setting was written";
     }
-    void start(const QString &id) {
-        saver.setProcessEnvironment(programEnvironment(settings.path()));
-        saver.start(TETRAVOLUTE, {"--window-id", id});
+    void start(const QStringList &arguments, const std::map<QString, QString> &changes = {}) {
+        saver.setProcessEnvironment(programEnvironment(settings.path(), changes));
+        saver.start(TETRAVOLUTE, arguments);
         ASSERT_TRUE(saver.waitForStarted());
     }
     QImage picture() {
@@ -94,7 +95,7 @@ bool figureFills(const QImage &image) {
 }
 
 TEST_F(ScreenSaver, DrawsTheFigureInTheWindowAndFollowsItsSize) {
-    start(QString::number(host.winId())); // decimal
+    start({"--window-id", QString::number(host.winId())}); // decimal
     EXPECT_TRUE(shows(figureFills)) << "no figure over the whole window";
     host.resize(480, 300);
     EXPECT_TRUE(shows([](const QImage &image) {
@@ -103,17 +104,21 @@ TEST_F(ScreenSaver, DrawsTheFigureInTheWindowAndFollowsItsSize) {
     stop(SIGTERM);
 }
 
+// As the daemon starts it: --root, the window named in the environment.
 TEST_F(ScreenSaver, ATinyWindowIsFineAndSIGINTEndsIt) {
     host.resize(1, 1);
-    start(QString("0x%1").arg(host.winId(), 0, 16));
+    start({"--root"}, {{"XSCREENSAVER_WINDOW", QString("0x%1").arg(host.winId(), 0, 16)}});
     EXPECT_TRUE(shows([](const QImage &image) { return image.pixel(0, 0) == background; }));
     QTest::qWait(300); // frames go on being drawn
     EXPECT_EQ(saver.state(), QProcess::Running) << saver.readAllStandardError().toStdString();
     stop(SIGINT);
 }
 
+// As a settings dialog's preview starts it: --window-id added to --root wins over the daemon's
+// window in the environment.
 TEST_F(ScreenSaver, TheWindowGoingEndsItWithOneLine) {
-    start(QString::number(host.winId()));
+    start({"--root", "--window-id", QString::number(host.winId())},
+          {{"XSCREENSAVER_WINDOW", "0x7ffffff"}});
     ASSERT_TRUE(shows(figureFills));
     const QString id = QString("0x%1").arg(host.winId(), 0, 16);
     host.destroy(); // sent to the X server by the event loop
