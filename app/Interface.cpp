@@ -11,6 +11,7 @@
 #include "LWSineView.h"
 #include "LWTetravoluteView.h"
 #include "LWWindow.h"
+#include "Panel.h"
 #include "Windows.h"
 
 QHash<QString, QObject *> loadInterface() {
@@ -22,6 +23,7 @@ QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<LWSineButton>();
     InterfaceLoader::registerClass<Switch>();
     InterfaceLoader::registerClass<Slider>();
+    InterfaceLoader::registerClass<Panel>();
     routeKeysToResponders();
     QStringList files;
     for (const char *name :

@@ -44,6 +44,10 @@ void LWController::awakeFromNib() {
         takeRange(editor->deltaSlider, Setting(amp + 2));
         takeRange(editor->phaseSlider, Setting(amp + 3));
     }
+    // The about and help panels are shown by the interface itself: space and escape typed there
+    // reach the view's keys too.
+    makeFirstResponder(aboutBox, mainView);
+    makeFirstResponder(helpBox, mainView);
 }
 
 void LWController::setControls() {
@@ -204,13 +208,15 @@ void LWController::goFullScreen() {
     if (!fullWindow)
         return;
     fullWindow->setWindowTitle("Tetravolute");
+    // The level before the view moves in: a window's flags are final once it holds the view.
+    setLevel(fullWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
+    redirectCloseRequests(fullWindow, this, "leaveFullScreen");
     setContentView(fullWindow, mainView);
     makeFirstResponder(fullWindow, mainView);
     if (mainView) {
         mainView->setInFullScreen(true);
         mainView->resizeGL();
     }
-    setLevel(fullWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
     makeKeyAndOrderFront(fullWindow);
     for (QWidget *panel : {prefsWindow, distWindow, sizeWindow, turnWindow, aboutBox, helpBox}) {
         setLevel(panel, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);

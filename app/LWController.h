@@ -8,6 +8,7 @@
 #include "SettingsTable.h"
 
 #include <QObject>
+#include <QPointer>
 
 class LWSineButton;
 class LWSineController;
@@ -70,7 +71,8 @@ public:
     Q_INVOKABLE void updateDist(QObject *sender);
     Q_INVOKABLE void updateSize(QObject *sender);
     // Moves the view into a new borderless window over the main window's screen, above normal
-    // windows, and lifts the six panels above it, translucent; nothing if already there.
+    // windows, and lifts the six panels above it, translucent; nothing if already there. The
+    // window manager closing that window leaves full screen.
     Q_INVOKABLE void goFullScreen();
     // Moves the view back into the main window and the panels back to floating and opaque, and
     // closes the full-screen window; nothing if not in full screen.
@@ -114,7 +116,7 @@ public:
     QWidget *prefsWindow = nullptr;
     QWidget *aboutBox = nullptr;
     QWidget *helpBox = nullptr;
-    QWidget *fullWindow = nullptr; // the borderless full-screen window, while in full screen
+    QPointer<QWidget> fullWindow; // the borderless full-screen window, while in full screen
     bool inFullScreen = false;
 
 private:

@@ -7,14 +7,14 @@
 #include "WindowContent.h"
 #include "Windows.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
-LWWindow::LWWindow(QWidget *parent) : QMainWindow(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
-}
+LWWindow::LWWindow(QWidget *parent) : QMainWindow(parent) {}
 
 void LWWindow::awakeFromNib() {
     center(this);
@@ -23,11 +23,15 @@ void LWWindow::awakeFromNib() {
     observeScreenChanges(this, "newScreen");
 }
 
-void LWWindow::newScreen(QObject *) {
+QSizeF LWWindow::screenSize() const {
     const QScreen *holder = screen();
-    const QSizeF size = holder ? QSizeF(holder->geometry().size()) : QSizeF(0, 0);
+    return holder ? QSizeF(holder->geometry().size()) : QSizeF(0, 0);
+}
+
+void LWWindow::newScreen(QObject *) {
+    const QSizeF size = screenSize();
     setContentAspectRatio(this, size);
-    setContentMaxSize(this, size);
+    setContentMaxSize(this, largestContentSize(this, size));
     setContentMinSize(this, size * 0.125);
     setContentSize(this, size * 0.5);
 }
@@ -60,4 +64,16 @@ void LWWindow::changeEvent(QEvent *event) {
                !miniaturizing && controller) {
         controller->generateMiniWindow(); // the frame has not changed since it went
     }
+}
+
+void LWWindow::closeEvent(QCloseEvent *event) {
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
+}
+
+void LWWindow::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    // Once a resize that came with the move has been laid out, so the menu bar measures right.
+    QTimer::singleShot(0, this,
+                       [this] { setContentMaxSize(this, largestContentSize(this, screenSize())); });
 }

@@ -3,9 +3,11 @@
 // object is made, and replaced by one line if it gives up.
 #include "ApplicationMain.h"
 
+#include "Bundle.h"
 #include "Log.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QList>
 #include <QtGlobal>
 #include <utility>
@@ -57,6 +59,14 @@ static void preferX11() {
             "window icon need X11");
 }
 
+// The bundle's icon, which every window shows unless it is given its own.
+static QIcon applicationIcon() {
+    QIcon icon;
+    for (const int side : {64, 128, 256})
+        icon.addFile(QString("%1/icons/%2.png").arg(resourcePath()).arg(side));
+    return icon;
+}
+
 int applicationMain(int argc, char **argv) {
     preferX11();
     passOn = qInstallMessageHandler(holdMessage);
@@ -66,6 +76,7 @@ int applicationMain(int argc, char **argv) {
         passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
                message.text);
     QApplication::setApplicationName("Tetravolute");
+    QApplication::setWindowIcon(applicationIcon());
     loadMainInterface();
     return QApplication::exec();
 }

@@ -2,18 +2,14 @@
 // root window through the same connection.
 #include "HostWindow.h"
 
+#include "X11.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 #include <cstdlib>
-#include <xcb/xcb.h>
-
-static xcb_connection_t *connection() {
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 std::unique_ptr<HostWindow> HostWindow::open(unsigned long id) {
-    xcb_connection_t *x = connection();
+    xcb_connection_t *x = x11Connection();
     if (!x)
         return nullptr;
     const xcb_window_t rootWindow = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLayout>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 QRect screenFrame(const QWidget *window) {
@@ -26,31 +28,35 @@ QWidget *newBorderlessWindow(const QRect &frame) {
     return window;
 }
 
-// A window container keeps the window it embeds until told that it lost it, and deletes it with
-// itself. So the view is taken out of its container, which stays behind empty as the place the
-// view goes back to, and is embedded in a new container: in place of the window's empty one, or
-// filling a window that never had one.
+static QWidget *findMarked(const QWidgetList &widgets, const char *mark, const QVariant &view) {
+    for (QWidget *widget : widgets)
+        if (widget->property(mark) == view)
+            return widget;
+    return nullptr;
+}
+
+// Qt documents moving a window container between parents; a container without its window is
+// what it does not expect, so there is only ever the one, holding the view.
 void setContentView(QWidget *window, QWindow *view) {
     if (!window || !view)
         return;
     const QVariant viewValue = QVariant::fromValue<QObject *>(view);
-    for (QWidget *widget : QApplication::allWidgets()) {
-        if (widget->property("contentOf") == viewValue) {
-            QChildEvent lost(QEvent::ChildRemoved, view);
-            QCoreApplication::sendEvent(widget, &lost);
-            widget->setProperty("contentOf", QVariant());
-            widget->setProperty("placeOf", viewValue);
-        }
+    QWidget *container = findMarked(QApplication::allWidgets(), "contentOf", viewValue);
+    if (container && container->window() == window)
+        return;
+    window->winId();
+    if (!container) {
+        container = QWidget::createWindowContainer(view, window);
+        container->setProperty("contentOf", viewValue);
+    } else if (QWidget *holder = container->parentWidget(); holder && holder->layout()) {
+        auto *placeholder = new QWidget(holder);
+        placeholder->setProperty("placeOf", viewValue);
+        delete holder->layout()->replaceWidget(container, placeholder);
     }
-    QWidget *container = QWidget::createWindowContainer(view, window);
-    container->setProperty("contentOf", viewValue);
-    QWidget *place = nullptr;
-    for (QWidget *widget : window->findChildren<QWidget *>())
-        if (widget->property("placeOf") == viewValue)
-            place = widget;
+    QWidget *place = findMarked(window->findChildren<QWidget *>(), "placeOf", viewValue);
     QLayout *layout = place && place->parentWidget() ? place->parentWidget()->layout() : nullptr;
     if (layout) {
-        delete layout->replaceWidget(place, container);
+        delete layout->replaceWidget(place, container); // takes the container in
         delete place;
     } else {
         if (!window->layout())
@@ -76,6 +82,19 @@ static QSize chrome(const QWidget *window) {
 
 QSize contentSize(const QWidget *window) {
     return window ? content(window)->size() : QSize();
+}
+
+QSizeF largestContentSize(const QWidget *window, QSizeF ratio) {
+    const QScreen *screen = window ? window->screen() : nullptr;
+    if (!screen || ratio.isEmpty())
+        return QSizeF(0, 0);
+    // The frame is known once a window manager has framed the window; 0 before.
+    const QSize around = chrome(window) + window->frameGeometry().size() - window->size();
+    const QSizeF room = screen->availableGeometry().size() - around;
+    const double scale =
+        std::min({1.0, room.width() / ratio.width(), room.height() / ratio.height()});
+    const QSizeF largest = ratio * std::max(0.0, scale);
+    return QSizeF(std::floor(largest.width()), std::floor(largest.height()));
 }
 
 namespace {
@@ -139,9 +158,31 @@ void center(QWidget *window) {
     window->move(frame.topLeft());
 }
 
+namespace {
+
+// Gives the window the program's icon back once it is no longer minimised.
+class IconRestorer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override {
+        auto *window = static_cast<QWidget *>(target);
+        if (event->type() == QEvent::WindowStateChange && !window->isMinimized())
+            window->setWindowIcon(QGuiApplication::windowIcon());
+        return false;
+    }
+};
+
+} // namespace
+
 void setMiniwindowImage(QWidget *window, const QImage &image) {
     if (!window || image.isNull())
         return;
+    if (!window->property("iconRestorer").toBool()) {
+        window->installEventFilter(new IconRestorer(window));
+        window->setProperty("iconRestorer", true);
+    }
     // X11 hands every size of an icon to the window manager (a 900-pixel icon is 3 MB and 17 ms);
     // task bars and switchers show at most 256 pixels.
     const int largest = 256;

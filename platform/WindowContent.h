@@ -13,10 +13,13 @@ class QWindow;
 
 // The frame of the screen that holds the window, in screen coordinates; empty without one.
 QRect screenFrame(const QWidget *window);
-// A new borderless window covering frame, destroyed when it is closed.
+// A new borderless window covering frame, destroyed when the program closes it.
 QWidget *newBorderlessWindow(const QRect &frame);
-// Shows view as window's content, filling it: in the window's container for the view when it
-// has one (the interface definition made it), else straight on the window's own surface.
+// Shows view as window's content. The view keeps one window container for its whole life (the
+// interface definition's, or one made here on first use), which moves between windows as a
+// widget: it leaves a placeholder where it stood in a layout, takes the place of the view's
+// placeholder in window when there is one, and otherwise fills window. The view's native window
+// and context go with it. window's native window is made first, so its flags must be final.
 void setContentView(QWidget *window, QWindow *view);
 
 // Sizes of the window's content (a main window's central widget, else the whole window), in
@@ -26,10 +29,14 @@ void setContentMinSize(QWidget *window, QSizeF size);
 void setContentMaxSize(QWidget *window, QSizeF size);
 void setContentSize(QWidget *window, QSizeF size);
 QSize contentSize(const QWidget *window);
+// The largest content of the ratio's proportions, at most the ratio itself, with which the whole
+// window (the window manager's frame and the menu bar included) fits its screen's available area.
+QSizeF largestContentSize(const QWidget *window, QSizeF ratio);
 // Centres the window on its screen's available area.
 void center(QWidget *window);
 // The picture that stands for the window while it is minimised: its icon, shown by the task bar
-// and the window switcher, at most 256 pixels across (they size it themselves).
+// and the window switcher, at most 256 pixels across (they size it themselves). The window takes
+// the program's own icon back when it is restored.
 void setMiniwindowImage(QWidget *window, const QImage &image);
 
 // Calls observer's method(QObject *) with no argument whenever any window moves to another

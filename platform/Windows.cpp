@@ -2,6 +2,8 @@
 // presses are routed by an application-wide filter.
 #include "Windows.h"
 
+#include "X11.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -41,41 +43,61 @@ static void keepHigherLevelsAbove(const QWidget *window) {
         other->raise();
 }
 
-// Any level above normal stays on top. Among windows on top, window managers may refuse to raise
-// one over the active window (a panel over the full-screen window), but they always keep a
-// window above the one it is transient for: in the screen-saver band (the full-screen window's
-// level and up) a window is made transient for the highest shown band window of a lower level.
-// Links only ever point to lower levels, so they never form a loop. X11 reads the hint when the
-// window is mapped, and only for tool windows. Leaves a shown window shown.
-static void applyLevel(QWidget *window) {
-    const int band = windowLevelForKey(ScreenSaverWindowLevelKey) - 2;
+// What a panel floats above: the shown window of the highest level not above the panel's, panels
+// aside (the main window in window mode, the full-screen window in full screen).
+static QWidget *floatsAbove(const QWidget *panel) {
     QWidget *below = nullptr;
     for (QWidget *other : QApplication::topLevelWidgets())
-        if (other != window && other->isVisible() && windowLevel(other) >= band &&
-            windowLevel(other) < windowLevel(window) &&
+        if (other->windowType() != Qt::Tool && other->isVisible() &&
+            windowLevel(other) <= windowLevel(panel) &&
             (!below || windowLevel(other) > windowLevel(below)))
             below = other;
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, windowLevel(window) > 0);
-    flags = (flags & ~Qt::WindowType_Mask) | (below ? Qt::Tool : Qt::Window);
-    const bool shown = window->isVisible();
-    if (flags != window->windowFlags())
-        window->setWindowFlags(flags); // hides a shown window
+    return below;
+}
+
+// Qt reads a window's transient parent only when it maps the window; a shown window gets the
+// hint straight from here, and window managers follow the change.
+static void setTransientFor(QWidget *window, QWidget *parent) {
     window->winId();
-    QWindow *parent = below ? below->windowHandle() : nullptr;
-    if (window->windowHandle()->transientParent() != parent) {
-        window->hide(); // mapped again below, with the new hint
-        window->windowHandle()->setTransientParent(parent);
+    QWindow *handle = window->windowHandle();
+    QWindow *target = parent ? parent->windowHandle() : nullptr;
+    if (!handle || handle->transientParent() == target)
+        return;
+    handle->setTransientParent(target);
+    xcb_connection_t *x = x11Connection();
+    if (!x || !target || !handle->isVisible())
+        return;
+    const auto id = static_cast<xcb_window_t>(target->winId());
+    xcb_change_property(x, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(handle->winId()),
+                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &id);
+    xcb_flush(x);
+}
+
+// Stacking without re-creating anything. A panel (a tool window, whose flags never change) is
+// transient for the window it floats above: window managers keep it above that window, and let
+// other programs' windows cover it. Any other window above the normal level stays on top of all
+// windows; its flags must be final before it holds the view, since changing them re-creates its
+// native window, which takes embedded windows with it.
+void updateStacking(QWidget *window) {
+    if (!window)
+        return;
+    if (window->windowType() == Qt::Tool) {
+        setTransientFor(window, floatsAbove(window));
+        return;
     }
-    if (shown)
-        window->show();
+    const bool onTop = windowLevel(window) > 0;
+    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop); // hides a shown window
 }
 
 void setLevel(QWidget *window, int level) {
     if (!window)
         return;
     window->setProperty(levelProperty, level);
-    applyLevel(window);
+    const bool shown = window->isVisible();
+    updateStacking(window);
+    if (shown && !window->isVisible())
+        setIsVisible(window, true);
     if (window->isVisible()) {
         window->raise();
         keepHigherLevelsAbove(window);
@@ -83,17 +105,24 @@ void setLevel(QWidget *window, int level) {
 }
 
 void setIsVisible(QWidget *window, bool visible) {
-    if (!window)
+    if (!window || window->isVisible() == visible)
         return;
-    if (visible && !window->isVisible())
-        applyLevel(window);
-    window->setVisible(visible);
+    if (!visible) {
+        window->hide();
+        return;
+    }
+    updateStacking(window);
+    // Mapped with a user time of 0, which window managers take as "do not focus".
+    const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->show();
+    window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
 }
 
 void orderFront(QWidget *window) {
     if (!window)
         return;
-    window->show();
+    setIsVisible(window, true);
     window->raise();
     keepHigherLevelsAbove(window);
 }
@@ -119,7 +148,8 @@ QObject *firstResponder(const QWidget *window) {
 
 namespace {
 
-// Space and escape, without modifiers, from any widget of a window with a first responder.
+// Space and escape from any widget of a window with a first responder. The responder reads the
+// key's character, so a modifier (Shift+Space) is routed too.
 class KeyRouter : public QObject {
 public:
     using QObject::QObject;
@@ -132,8 +162,7 @@ protected:
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(target);
-        if (!widget || key->modifiers() != Qt::NoModifier ||
-            (key->key() != Qt::Key_Space && key->key() != Qt::Key_Escape))
+        if (!widget || (key->key() != Qt::Key_Space && key->key() != Qt::Key_Escape))
             return false;
         QObject *responder = firstResponder(widget->window());
         if (!responder)
@@ -170,4 +199,35 @@ bool isOpaque(const QWidget *window) {
 void setAlphaValue(QWidget *window, double alpha) {
     if (window)
         window->setWindowOpacity(alpha);
+}
+
+namespace {
+
+// A spontaneous close event comes from outside the program: the window manager, on the user's
+// request. The program's own close() is not spontaneous.
+class CloseRedirect : public QObject {
+public:
+    CloseRedirect(QWidget *window, QObject *target, const char *method)
+        : QObject(window), target(target), method(method) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::Close || !event->spontaneous())
+            return false;
+        event->ignore();
+        if (target)
+            QMetaObject::invokeMethod(target, method, Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    QPointer<QObject> target;
+    const char *method;
+};
+
+} // namespace
+
+void redirectCloseRequests(QWidget *window, QObject *target, const char *method) {
+    if (window)
+        window->installEventFilter(new CloseRedirect(window, target, method));
 }

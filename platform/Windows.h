@@ -1,7 +1,7 @@
 // Windows in the original platform's terms: an integer level kept per window (0 normal, floating
-// 3, screen saver 1000) and mapped to stacking, where any level above normal stays on top and
-// higher levels stay above lower ones; key and front ordering; the first responder; opacity.
-// Every function does nothing for a null window, as a message to an unconnected outlet would.
+// 3, screen saver 1000) and mapped to stacking, where higher levels stay above lower ones; key and
+// front ordering; the first responder; opacity; the close the window manager asks for. Every
+// function does nothing for a null window, as a message to an unconnected outlet would.
 #pragma once
 
 class QObject;
@@ -13,16 +13,22 @@ enum WindowLevelKey { FloatingWindowLevelKey = 5, ScreenSaverWindowLevelKey = 13
 int windowLevelForKey(int key);
 int windowLevel(const QWidget *window);
 void setLevel(QWidget *window, int level);
+// Brings the window's stacking up to date with its level and the windows shown now: a panel
+// floats above the shown window of the highest level not above its own. setLevel and the
+// functions that show windows call it; a panel calls it whenever it is shown.
+void updateStacking(QWidget *window);
 
+// Shows the window without making it key.
 void setIsVisible(QWidget *window, bool visible);
-// Raises the window within its level (shows it first if hidden).
+// Raises the window within its level (shows it first if hidden, without making it key).
 void orderFront(QWidget *window);
 // Makes the window the one that takes the keyboard.
 void makeKeyWindow(QWidget *window);
 void makeKeyAndOrderFront(QWidget *window);
 
 // The object that key presses reaching the window are meant for. Once routeKeysToResponders has
-// run, space and escape pressed in a window that has one go to it, whatever control has focus.
+// run, space and escape (with any modifier) pressed in a window that has one go to it, whatever
+// control has focus.
 void makeFirstResponder(QWidget *window, QObject *responder);
 QObject *firstResponder(const QWidget *window);
 void routeKeysToResponders();
@@ -32,3 +38,8 @@ void routeKeysToResponders();
 void setOpaque(QWidget *window, bool opaque);
 bool isOpaque(const QWidget *window);
 void setAlphaValue(QWidget *window, double alpha);
+
+// A close that the user or the window manager asks of the window (its close button, Alt+F4) calls
+// target's method() instead, later, from the event loop; the window stays as it is unless the
+// method closes it. A close from the program itself goes ahead.
+void redirectCloseRequests(QWidget *window, QObject *target, const char *method);
