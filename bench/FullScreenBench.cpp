@@ -24,10 +24,12 @@ static double watchingClock() {
 
 // Presses space in the window that has the view, and waits for a frame in the other one.
 static bool switchAndWait(LWController *controller) {
-    QWidget *from = controller->inFullScreen ? controller->fullWindow : controller->mainWindow;
+    QWidget *from = controller->inFullScreen ? static_cast<QWidget *>(controller->fullWindow)
+                                             : controller->mainWindow;
     drawingIn = nullptr;
     QTest::keyClick(from, Qt::Key_Space);
-    QWidget *to = controller->inFullScreen ? controller->fullWindow : controller->mainWindow;
+    QWidget *to = controller->inFullScreen ? static_cast<QWidget *>(controller->fullWindow)
+                                           : controller->mainWindow;
     if (!to)
         return false;
     QElapsedTimer waited;

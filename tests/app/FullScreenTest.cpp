@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -30,7 +31,7 @@ TEST_F(InterfaceTest, SpaceTogglesFullScreenAndEscapeOnlyLeaves) {
     for (int round = 0; round < 2; ++round) {
         QTest::keyClick(main, Qt::Key_Space);
         QWidget *full = controller->fullWindow;
-        ASSERT_TRUE(full && controller->inFullScreen && view()->inFullScreen);
+        ASSERT_TRUE(full && controller->inFullScreen && state().inFullScreen);
         EXPECT_NE(full, first.data()); // a new window each time
         first = full;
         EXPECT_EQ(full->windowTitle(), "Tetravolute");
@@ -43,7 +44,7 @@ TEST_F(InterfaceTest, SpaceTogglesFullScreenAndEscapeOnlyLeaves) {
         EXPECT_EQ(controller->fullWindow, full);
 
         QTest::keyClick(full, round == 0 ? Qt::Key_Space : Qt::Key_Escape);
-        EXPECT_FALSE(controller->inFullScreen || view()->inFullScreen);
+        EXPECT_FALSE(controller->inFullScreen || state().inFullScreen);
         EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 2000)); // destroyed
         EXPECT_EQ(view()->parent(), main->windowHandle());
         EXPECT_DRAWING();
@@ -65,14 +66,28 @@ TEST_F(InterfaceTest, SpaceFromAFocusedCheckBoxAndOtherKeys) {
     axes->setFocus();
     QTest::keyClick(axes, Qt::Key_Space);
     EXPECT_TRUE(controller->inFullScreen);
+    QTest::keyClick(axes, Qt::Key_Space, Qt::ShiftModifier); // the view reads the character
+    EXPECT_FALSE(controller->inFullScreen);
     EXPECT_EQ(axes->intValue(), 0);
+    QTest::keyClick(axes, Qt::Key_Space);
+    EXPECT_TRUE(controller->inFullScreen);
+
+    // The about panel, shown by the interface itself: its button, focused, is not pressed.
+    auto *home = get<QPushButton>("aboutHome");
+    home->window()->show();
+    home->setFocus();
+    int pressed = 0;
+    QObject::connect(home, &QPushButton::clicked, [&] { ++pressed; });
+    QTest::keyClick(home, Qt::Key_Space);
+    EXPECT_FALSE(controller->inFullScreen);
+    EXPECT_EQ(pressed, 0);
 
     for (const auto &[key, text] : {std::pair(Qt::Key_A, "a"), std::pair(Qt::Key_Shift, "")}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(view(), &press);
         EXPECT_FALSE(press.isAccepted()) << text;
     }
-    EXPECT_TRUE(controller->inFullScreen);
+    EXPECT_FALSE(controller->inFullScreen);
 }
 
 // In full screen every panel, shown or hidden, floats one level above the full-screen window,
@@ -121,7 +136,7 @@ TEST_F(InterfaceTest, TwoHundredRoundsLeaveNothingBehind) {
     QWidget *main = get<QWidget>("mainWindow");
     const int windows = QApplication::topLevelWidgets().size();
     const int containers = main->findChildren<QWidget *>().size();
-    const GLuint lists = view()->tetra;
+    const GLuint lists = state().tetra;
     for (int round = 0; round < 200; ++round) {
         controller->toggleFullScreen(nullptr);
         controller->toggleFullScreen(nullptr);
@@ -129,7 +144,7 @@ TEST_F(InterfaceTest, TwoHundredRoundsLeaveNothingBehind) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
     EXPECT_EQ(main->findChildren<QWidget *>().size(), containers);
-    EXPECT_EQ(view()->tetra, lists);
+    EXPECT_EQ(state().tetra, lists);
     EXPECT_EQ(view()->parent(), main->windowHandle());
     EXPECT_DRAWING();
 }

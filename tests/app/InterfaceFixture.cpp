@@ -45,6 +45,20 @@ void InterfaceTest::load(const QByteArray &settings) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
 }
 
+ViewState InterfaceTest::state() const {
+    struct Open : LWTetravoluteView {
+        using LWTetravoluteView::cam, LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth,
+            LWTetravoluteView::high, LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene,
+            LWTetravoluteView::low, LWTetravoluteView::showAxis, LWTetravoluteView::showLogo,
+            LWTetravoluteView::tetra, LWTetravoluteView::waitDelay;
+    };
+    LWTetravoluteView &v = *view();
+    return {v.*&Open::cam,          v.*&Open::drawBorder, v.*&Open::drawSmooth,
+            v.*&Open::inFullScreen, v.*&Open::lightScene, v.*&Open::showAxis,
+            v.*&Open::showLogo,     v.*&Open::waitDelay,  v.*&Open::low,
+            v.*&Open::high,         v.*&Open::tetra};
+}
+
 QStringList InterfaceTest::storedLines() const {
     QFile file(settingsStore().fileName());
     if (!file.open(QIODevice::ReadOnly))

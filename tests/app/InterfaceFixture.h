@@ -13,20 +13,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// The view's state, opened to the tests.
-class OpenView : public LWTetravoluteView {
-public:
-    using LWTetravoluteView::cam;
-    using LWTetravoluteView::drawBorder;
-    using LWTetravoluteView::drawSmooth;
-    using LWTetravoluteView::high;
-    using LWTetravoluteView::inFullScreen;
-    using LWTetravoluteView::lightScene;
-    using LWTetravoluteView::low;
-    using LWTetravoluteView::showAxis;
-    using LWTetravoluteView::showLogo;
-    using LWTetravoluteView::tetra;
-    using LWTetravoluteView::waitDelay;
+// The view's protected state, opened to the tests. The loaded view is a plain LWTetravoluteView,
+// so its fields are reached through member pointers, never a cast to a subclass.
+struct ViewState {
+    LWCam &cam;
+    bool &drawBorder, &drawSmooth, &inFullScreen, &lightScene, &showAxis, &showLogo, &waitDelay;
+    std::uint32_t &low, &high, &tetra;
 };
 
 class InterfaceTest : public ::testing::Test {
@@ -41,7 +33,8 @@ protected:
         EXPECT_TRUE(object) << name;
         return object;
     }
-    OpenView *view() const { return static_cast<OpenView *>(get<LWTetravoluteView>("view")); }
+    LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
+    ViewState state() const;
     // The settings file's "key=value" lines, without the group header.
     QStringList storedLines() const;
     // A fresh read of one key from the file, or a null string.

@@ -14,15 +14,15 @@ TEST_F(InterfaceTest, SwitchesReachTheViewAndTheStore) {
     load();
     QTest::keyClick(get<QWidget>("mainWindow"), Qt::Key_Comma, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(get<QWidget>("prefsWindow")));
-    OpenView *v = view();
+    const ViewState v = state();
     const struct {
         const char *name, *key;
         bool *field;
-    } rows[] = {{"axisSwitch", "drawAxis", &v->showAxis},
-                {"logoSwitch", "drawLogo", &v->showLogo},
-                {"shadeSwitch", "drawShades", &v->lightScene},
-                {"smoothSwitch", "drawSmooth", &v->drawSmooth},
-                {"borderSwitch", "drawBorder", &v->drawBorder}};
+    } rows[] = {{"axisSwitch", "drawAxis", &v.showAxis},
+                {"logoSwitch", "drawLogo", &v.showLogo},
+                {"shadeSwitch", "drawShades", &v.lightScene},
+                {"smoothSwitch", "drawSmooth", &v.drawSmooth},
+                {"borderSwitch", "drawBorder", &v.drawBorder}};
     const auto click = [this](const char *name) { // on the box, left of the text
         Switch *box = get<Switch>(name);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
@@ -35,11 +35,11 @@ TEST_F(InterfaceTest, SwitchesReachTheViewAndTheStore) {
     }
     click("delaySwitch");
     EXPECT_EQ(stored("delay"), "NO");
-    EXPECT_TRUE(v->waitDelay);
+    EXPECT_TRUE(v.waitDelay);
 
     get<Switch>("smoothSwitch")->setIntValue(-1);
     controller->updateSettings(get<Switch>("axisSwitch")); // any switch re-reads all six
-    EXPECT_TRUE(v->drawSmooth);
+    EXPECT_TRUE(v.drawSmooth);
     EXPECT_EQ(stored("drawSmooth"), "YES");
     EXPECT_EQ(storedLines().size(), 6);
 }
@@ -51,21 +51,21 @@ TEST_F(InterfaceTest, SlidersReachTheViewAndTheStoreAndDepthsStayOrdered) {
     Slider *zoom = get<Slider>("zoomSlider");
     zoom->setFocus();
     QTest::keyClick(zoom, Qt::Key_Right); // one step of 0.05
-    EXPECT_EQ(view()->cam.zoom, 2.05f);
+    EXPECT_EQ(state().cam.zoom, 2.05f);
     EXPECT_EQ(stored("cam_zoom"), "2.05");
     EXPECT_EQ(stored("tetraTurn"), "0.1"); // the group is written whole
     EXPECT_EQ(stored("tetraYank"), "0.1");
     QWheelEvent wheel(QPointF(5, 5), zoom->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(zoom, &wheel);
-    EXPECT_NE(view()->cam.zoom, 2.05f);
-    EXPECT_EQ(stored("cam_zoom"), QString::number(view()->cam.zoom));
+    EXPECT_NE(state().cam.zoom, 2.05f);
+    EXPECT_EQ(stored("cam_zoom"), QString::number(state().cam.zoom));
 
     Slider *low = get<Slider>("lowDepthSlider"), *high = get<Slider>("highDepthSlider");
     high->setFocus();
     QTest::keyClick(high, Qt::Key_Home); // high to 0: low follows it down
     EXPECT_EQ(std::make_tuple(low->intValue(), high->intValue()), std::make_tuple(0, 0));
-    EXPECT_EQ(std::make_tuple(view()->low, view()->high), std::make_tuple(0u, 0u));
+    EXPECT_EQ(std::make_tuple(state().low, state().high), std::make_tuple(0u, 0u));
     low->setFocus();
     QTest::keyClick(low, Qt::Key_End); // low to 4: high follows it up
     EXPECT_EQ(std::make_tuple(low->intValue(), high->intValue()), std::make_tuple(4, 4));
@@ -73,7 +73,7 @@ TEST_F(InterfaceTest, SlidersReachTheViewAndTheStoreAndDepthsStayOrdered) {
               std::make_tuple(QString("4"), QString("4")));
     high->setIntValue(2); // not sent: equal values pass, and a stranger raises high
     controller->updateDepth(zoom);
-    EXPECT_EQ(std::make_tuple(view()->low, view()->high), std::make_tuple(4u, 4u));
+    EXPECT_EQ(std::make_tuple(state().low, state().high), std::make_tuple(4u, 4u));
 }
 
 // Values no control could have written read as the nearer end of the range, on the panel and in
@@ -81,7 +81,7 @@ TEST_F(InterfaceTest, SlidersReachTheViewAndTheStoreAndDepthsStayOrdered) {
 TEST_F(InterfaceTest, OutOfRangeValuesReadAsRangeEndsWithoutRewriting) {
     load("cam_zoom=1e30\ntetraTurn=-7\nhighThresh=12\n");
     controller->showPrefs(nullptr);
-    EXPECT_EQ(view()->cam.zoom, 4.0f);
+    EXPECT_EQ(state().cam.zoom, 4.0f);
     EXPECT_EQ(get<Slider>("zoomSlider")->floatValue(), 4.0f);
     EXPECT_EQ(get<Slider>("turnSlider")->floatValue(), -2.0f);
     EXPECT_EQ(get<Slider>("highDepthSlider")->intValue(), 4);
@@ -103,14 +103,14 @@ TEST_F(InterfaceTest, RestoreDefaultsResetsStorePanelEditorsAndCamera) {
     EXPECT_EQ(get<Slider>("zoomSlider")->floatValue(), 2.0f);
     EXPECT_EQ(get<Slider>("distAmpSlider")->floatValue(), 0.382f);
     EXPECT_EQ(get<Slider>("distFreqSlider")->floatValue(), 4.5f);
-    EXPECT_FALSE(view()->drawBorder);
-    EXPECT_EQ(std::make_tuple(view()->cam.o.x, view()->cam.zoom, view()->dist()->a),
+    EXPECT_FALSE(state().drawBorder);
+    EXPECT_EQ(std::make_tuple(state().cam.o.x, state().cam.zoom, view()->dist()->a),
               std::make_tuple(0.0f, 2.0f, 0.382f));
 
     TearDown(); // a restart reads the same
     SetUp();
     load();
-    EXPECT_EQ(std::make_tuple(view()->low, view()->cam.zoom, view()->dist()->a),
+    EXPECT_EQ(std::make_tuple(state().low, state().cam.zoom, view()->dist()->a),
               std::make_tuple(1u, 2.0f, 0.382f));
 }
 
