@@ -5,6 +5,7 @@
 #include "Bundle.h"
 #include "Controls.h"
 #include "InterfaceLoader.h"
+#include "Keyboard.h"
 #include "LWController.h"
 #include "LWSineButton.h"
 #include "LWSineController.h"
@@ -24,7 +25,7 @@ QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<Switch>();
     InterfaceLoader::registerClass<Slider>();
     InterfaceLoader::registerClass<Panel>();
-    routeKeysToResponders();
+    routeKeyboard();
     QStringList files;
     for (const char *name :
          {"MainMenu", "Preferences", "DistEditor", "SizeEditor", "TurnEditor", "About", "Help"})

@@ -3,6 +3,7 @@
 #include "LWController.h"
 
 #include "Controls.h"
+#include "Keyboard.h"
 #include "LWSineButton.h"
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"

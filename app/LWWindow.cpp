@@ -2,6 +2,7 @@
 // miniaturize.
 #include "LWWindow.h"
 
+#include "Keyboard.h"
 #include "LWController.h"
 #include "LWTetravoluteView.h"
 #include "WindowContent.h"

@@ -1,6 +1,8 @@
 // Switch and Slider over Qt's check box and slider, and null-tolerant messages to them.
 #include "Controls.h"
 
+#include "AccessibleControls.h"
+#include "Keyboard.h"
 #include "OpenGLView.h"
 
 #include <QSignalBlocker>
@@ -8,6 +10,7 @@
 #include <cmath>
 
 Switch::Switch(QWidget *parent) : QCheckBox(parent) {
+    takeFocusFromKeyboardOnly(this);
     setTristate(false); // the user toggles on and off; mixed is set from outside only
 }
 
@@ -28,6 +31,8 @@ void Switch::setIntValue(int value) {
 }
 
 Slider::Slider(QWidget *parent) : QSlider(Qt::Horizontal, parent) {
+    describeControlsToScreenReaders();
+    takeFocusFromKeyboardOnly(this);
     setRange(0, 100);
     connect(this, &QSlider::valueChanged, this, &Slider::showValue);
 }
@@ -50,13 +55,25 @@ float Slider::floatValue() const {
     return static_cast<float>(minValue + (maxValue - minValue) * value() / maximum());
 }
 
-void Slider::setFloatValue(float value) {
+int Slider::stepFor(double value) const {
     const double span = maxValue - minValue;
-    const double step = span != 0 ? (double(value) - minValue) / span * maximum() : 0;
-    const QSignalBlocker quiet(this); // only the user's changes send the action
+    const double step = span != 0 ? (value - minValue) / span * maximum() : 0;
     // NaN and values beyond the range land on the nearest end.
-    setValue(std::isnan(step) ? 0 : int(std::lround(std::clamp(step, 0.0, double(maximum())))));
+    return std::isnan(step) ? 0 : int(std::lround(std::clamp(step, 0.0, double(maximum()))));
+}
+
+void Slider::setFloatValue(float value) {
+    const QSignalBlocker quiet(this); // only the user's changes send the action
+    setValue(stepFor(value));
     showValue();
+}
+
+void Slider::changeFloatValue(double value) {
+    setValue(stepFor(value));
+}
+
+QString Slider::valueText() const {
+    return QString::number(floatValue(), 'f', decimals);
 }
 
 int Slider::intValue() const {
@@ -69,7 +86,7 @@ void Slider::setIntValue(int value) {
 
 void Slider::showValue() {
     if (valueLabel)
-        valueLabel->setText(QString::number(floatValue(), 'f', decimals));
+        valueLabel->setText(valueText());
 }
 
 int intValue(const QObject *control) {

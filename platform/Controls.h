@@ -34,8 +34,18 @@ public:
     int intValue() const;
     void setIntValue(int value);
 
+    // In the slider's units, as the value label shows them and a screen reader reads them.
+    double floatMinimum() const { return minValue; }
+    double floatMaximum() const { return maxValue; }
+    double floatStep() const { return (maxValue - minValue) / maximum(); }
+    QString valueText() const;
+    // A change the user makes from outside the slider (a screen reader): snapped to the steps
+    // like any other, and the action is sent.
+    void changeFloatValue(double value);
+
 private:
     void showValue();
+    int stepFor(double value) const;
 
     double minValue = 0;
     double maxValue = 1;

@@ -1,12 +1,15 @@
 // Panels are tool windows from the start: flags set later would re-create their native windows.
 #include "Panel.h"
 
+#include "AccessibleControls.h"
 #include "Windows.h"
 
 #include <QScreen>
 #include <algorithm>
 
-Panel::Panel(QWidget *parent) : QWidget(parent, Qt::Tool) {}
+Panel::Panel(QWidget *parent) : QWidget(parent, Qt::Tool) {
+    describeControlsToScreenReaders();
+}
 
 // Shown events come before the native window is mapped, when the window manager reads its hints.
 void Panel::showEvent(QShowEvent *event) {

@@ -1,18 +1,15 @@
-// Levels are kept as a property on the window; stacking follows them whenever one changes. Key
-// presses are routed by an application-wide filter.
+// Levels are kept as a property on the window; stacking follows them whenever one changes.
 #include "Windows.h"
 
 #include "X11.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 
 static const char levelProperty[] = "windowLevel";
-static const char responderProperty[] = "firstResponder";
 static const char opaqueProperty[] = "opaque";
 
 int windowLevelForKey(int key) {
@@ -135,55 +132,6 @@ void makeKeyWindow(QWidget *window) {
 void makeKeyAndOrderFront(QWidget *window) {
     orderFront(window);
     makeKeyWindow(window);
-}
-
-void makeFirstResponder(QWidget *window, QObject *responder) {
-    if (window)
-        window->setProperty(responderProperty, QVariant::fromValue(QPointer<QObject>(responder)));
-}
-
-QObject *firstResponder(const QWidget *window) {
-    return window ? window->property(responderProperty).value<QPointer<QObject>>().data() : nullptr;
-}
-
-namespace {
-
-// Space and escape from any widget of a window with a first responder. The responder reads the
-// key's character, so a modifier (Shift+Space) is routed too.
-class KeyRouter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *target, QEvent *event) override {
-        const auto type = event->type();
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
-            type != QEvent::ShortcutOverride)
-            return false;
-        auto *key = static_cast<QKeyEvent *>(event);
-        auto *widget = qobject_cast<QWidget *>(target);
-        if (!widget || (key->key() != Qt::Key_Space && key->key() != Qt::Key_Escape))
-            return false;
-        QObject *responder = firstResponder(widget->window());
-        if (!responder)
-            return false;
-        if (type == QEvent::KeyPress) {
-            QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
-            QCoreApplication::sendEvent(responder, &copy);
-        }
-        event->accept();
-        return true; // the focused control never sees it
-    }
-};
-
-} // namespace
-
-void routeKeysToResponders() {
-    static KeyRouter *router = nullptr;
-    if (!router) {
-        router = new KeyRouter(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(router);
-    }
 }
 
 void setOpaque(QWidget *window, bool opaque) {

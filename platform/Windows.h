@@ -1,6 +1,6 @@
 // Windows in the original platform's terms: an integer level kept per window (0 normal, floating
 // 3, screen saver 1000) and mapped to stacking, where higher levels stay above lower ones; key and
-// front ordering; the first responder; opacity; the close the window manager asks for. Every
+// front ordering; opacity; the close the window manager asks for. Every
 // function does nothing for a null window, as a message to an unconnected outlet would.
 #pragma once
 
@@ -25,13 +25,6 @@ void orderFront(QWidget *window);
 // Makes the window the one that takes the keyboard.
 void makeKeyWindow(QWidget *window);
 void makeKeyAndOrderFront(QWidget *window);
-
-// The object that key presses reaching the window are meant for. Once routeKeysToResponders has
-// run, space and escape (with any modifier) pressed in a window that has one go to it, whatever
-// control has focus.
-void makeFirstResponder(QWidget *window, QObject *responder);
-QObject *firstResponder(const QWidget *window);
-void routeKeysToResponders();
 
 // A translucent window (alpha below 1) is drawn through the window's opacity, which on X11 shows
 // where a compositor runs; opaque is kept as the window's own flag.

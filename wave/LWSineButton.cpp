@@ -1,9 +1,14 @@
 // The plot is a child of the button; it keeps the 10-point inset when a layout resizes the button.
 #include "LWSineButton.h"
 
+#include "Keyboard.h"
+#include "LWSineAccessible.h"
 #include "LWSineView.h"
 
-LWSineButton::LWSineButton(QWidget *parent) : QPushButton(parent) {}
+LWSineButton::LWSineButton(QWidget *parent) : QPushButton(parent) {
+    takeFocusFromKeyboardOnly(this);
+    describeWavesToScreenReaders();
+}
 
 void LWSineButton::awakeFromNib() {
     if (!view)

@@ -1,6 +1,7 @@
 // 256 points joined by 255 segments; t accumulates in float, as the plot always has.
 #include "LWSineView.h"
 
+#include "LWSineAccessible.h"
 #include "LWSineController.h"
 
 #include <QPainter>
@@ -9,6 +10,7 @@
 static constexpr double tStep = 0.024639942381096416; // 2 pi / 255
 
 LWSineView::LWSineView(QWidget *parent) : QWidget(parent) {
+    describeWavesToScreenReaders();
     setAttribute(Qt::WA_TransparentForMouseEvents); // clicks reach the button it sits in
 }
 
@@ -34,6 +36,18 @@ void LWSineView::drawRect(const QRectF &rect) {
     painter.scale(1, -1);
     painter.setPen(QPen(Qt::black, 1.0));
     painter.drawPath(path);
+}
+
+QString LWSineView::waveDescription() const {
+    const LWSine *wave = contro ? contro->getFunc(const_cast<LWSineView *>(this)) : nullptr;
+    if (!wave)
+        return {};
+    // Three significant digits: as many as the sliders' steps give.
+    return QString("amplitude %1, delta %2, frequency %3, phase %4 π")
+        .arg(wave->a, 0, 'g', 3)
+        .arg(wave->d, 0, 'g', 3)
+        .arg(wave->f, 0, 'g', 3)
+        .arg(wave->p, 0, 'g', 3);
 }
 
 void LWSineView::paintEvent(QPaintEvent *) {

@@ -15,6 +15,8 @@ public:
 
     // Plots the live record into a rect.width() x rect.height() area from the lower left, y up.
     void drawRect(const QRectF &rect);
+    // The live record in words, for a screen reader; empty without one.
+    QString waveDescription() const;
 
     LWSineController *contro = nullptr; // the editor of the wave it shows
 

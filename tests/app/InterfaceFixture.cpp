@@ -59,6 +59,10 @@ ViewState InterfaceTest::state() const {
             v.*&Open::high,         v.*&Open::tetra};
 }
 
+bool InterfaceTest::becomesActive(QWidget *window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 QStringList InterfaceTest::storedLines() const {
     QFile file(settingsStore().fileName());
     if (!file.open(QIODevice::ReadOnly))

@@ -25,6 +25,9 @@ class InterfaceTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // True once window is the application's active window. (Qt counts a tool window as active
+    // whenever it is shown, so QTest's own wait says nothing for the panels.)
+    static bool becomesActive(QWidget *window);
     // Writes the settings file as a person would edit it, then loads the interface.
     void load(const QByteArray &settings = {});
 

@@ -2,6 +2,7 @@
 // controls. Expectations are the settings' keys and the view fields they feed.
 #include "InterfaceFixture.h"
 
+#include "Keyboard.h"
 #include "Windows.h"
 
 #include <QDesktopServices>
