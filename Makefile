@@ -10,7 +10,7 @@ ON_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 # make install honours PREFIX (and DESTDIR, for staging).
 PREFIX ?= /usr/local
 
-.PHONY: run test bench fps screenshot install package deps build clean
+.PHONY: run test asan bench fps screenshot install uninstall package deps build clean
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -21,6 +21,17 @@ run: build
 
 test: build
 	$(ON_DISPLAY) ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# The suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/: any
+# error report fails the test that caused it. Leaks are not reported: Mesa and Qt keep their
+# caches to the end of the process.
+ASAN_BUILD := build-asan
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD) -j2
+	ASAN_OPTIONS=detect_leaks=0 $(ON_DISPLAY) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
 bench: build
 	$(XVFB) scripts/run-benchmarks $(BUILD)
@@ -34,9 +45,18 @@ screenshot: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package in build/: sudo apt install ./build/tetravolute_*.deb
-package: build
-	cd $(BUILD) && cpack
+# Takes back exactly what the last install put there (CMake's manifest of it), and the folders
+# that it left empty, up to the prefix.
+uninstall:
+	scripts/uninstall $(BUILD)/install_manifest.txt "$(DESTDIR)$(PREFIX)"
+
+# A Debian package in build/, built in Release in build-release/ (stripped, hardened):
+# sudo apt install ./build/tetravolute_*.deb
+RELEASE_BUILD := build-release
+package: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_BUILD) -j2 --target tetravolute compressed_docs
+	cpack --config $(RELEASE_BUILD)/CPackConfig.cmake -B $(BUILD)
 
 deps:
 	@scripts/install-deps
@@ -48,4 +68,4 @@ build: deps $(BUILD)/CMakeCache.txt
 	@cmake --build $(BUILD) -j2
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)

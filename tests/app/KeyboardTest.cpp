@@ -192,8 +192,9 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
           std::pair("distWindow", "distAmpSlider"), std::pair("mainWindow", "")}) {
         f6(Qt::NoModifier);
         ASSERT_TRUE(becomesActive(get<QWidget>(next))) << next;
-        if (*control)
+        if (*control) {
             EXPECT_EQ(QApplication::focusWidget(), named.value(control)) << next;
+        }
     }
     f6(Qt::ShiftModifier);
     ASSERT_TRUE(becomesActive(get<QWidget>("distWindow")));
@@ -209,7 +210,7 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
     EXPECT_TRUE(main->isVisible());
 
     const auto popup = [] {
-        QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000);
+        (void)QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000);
         QWidget *menu = QApplication::activePopupWidget();
         if (menu)
             menu->close();

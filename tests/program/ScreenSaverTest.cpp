@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRasterWindow>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +131,51 @@ TEST_F(ScreenSaver, TheWindowGoingEndsItWithOneLine) {
     ASSERT_EQ(lines.size(), 1) << qPrintable(lines.join('\n'));
     EXPECT_TRUE(lines[0].contains(QString("the window %1 it was drawing in has gone").arg(id)))
         << qPrintable(lines[0]);
+}
+
+// Started exactly as each host starts it, from the files an install put in place (a prefix of the
+// test's own): XScreenSaver runs the hack folder's program with the description's command;
+// xfce4-screensaver and mate-screensaver the screen savers' entry's command, its program looked
+// up in the hack folder, their engine folder; xsecurelock every hack in that folder with -root.
+// Each hands it the window in XSCREENSAVER_WINDOW; each ends it with SIGTERM.
+TEST_F(ScreenSaver, EveryHostStartsItFromTheInstalledFiles) {
+    QTemporaryDir prefix;
+    ASSERT_EQ(QProcess::execute("cmake", {"--install", BUILD_DIR, "--prefix", prefix.path(),
+                                          "--component", "Unspecified"}),
+              0);
+    const auto read = [&](const QString &file) {
+        QFile installed(prefix.filePath(file));
+        EXPECT_TRUE(installed.open(QIODevice::ReadOnly)) << qPrintable(file);
+        return QString::fromUtf8(installed.readAll());
+    };
+    const QString description = read("share/xscreensaver/config/tetravolute.xml");
+    QStringList command;
+    for (const auto &match :
+         QRegularExpression(R"re(<command arg="([^"]*)"/>)re").globalMatch(description))
+        command << match.captured(1);
+    const QStringList exec = QRegularExpression("\nExec=([^\n]*)")
+                                 .match(read("share/applications/screensavers/tetravolute.desktop"))
+                                 .captured(1)
+                                 .split(' ');
+    const QString hacks = prefix.filePath("libexec/xscreensaver/");
+    const struct {
+        const char *host;
+        QString program;
+        QStringList arguments;
+    } hosts[] = {{"XScreenSaver", hacks + "tetravolute", command},
+                 {"xfce4-screensaver, mate-screensaver", hacks + exec.value(0), exec.mid(1)},
+                 {"xsecurelock", hacks + "tetravolute", {"-root"}}};
+    for (const auto &host : hosts) {
+        saver.setProcessEnvironment(programEnvironment(
+            settings.path(),
+            {{"XSCREENSAVER_WINDOW", QString("0x%1").arg(this->host.winId(), 0, 16)}}));
+        saver.start(host.program, host.arguments);
+        ASSERT_TRUE(saver.waitForStarted()) << host.host;
+        EXPECT_TRUE(shows(figureFills)) << host.host;
+        stop(SIGTERM);
+        this->host.update(); // blue again for the next
+        ASSERT_TRUE(shows([](const QImage &image) { return image.pixel(0, 0) == blue; }));
+    }
 }
 
 } // namespace
