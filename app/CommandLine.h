@@ -1,7 +1,11 @@
-// The program's command line: --help, --version, --fullscreen, and the screen-saver options
-// --root and --window-id ID, as screen-saver daemons start their hacks (one dash works too).
+// The program's command line: --help, --version, --fullscreen, the screen-saver options --root
+// and --window-id ID, as screen-saver daemons start their hacks (one dash works too), and the
+// pictures and films drawn with no window: --picture FILE, --record FILE, --size WxH, --at
+// SECONDS, --duration (m:ss, 90s, or frames) and --fps.
 #pragma once
 
+#include <QSize>
+#include <QString>
 #include <optional>
 
 struct LaunchOptions {
@@ -9,6 +13,11 @@ struct LaunchOptions {
     bool saver = false;      // draw on another program's window, nothing else
     // The window to draw on: --window-id, else XSCREENSAVER_WINDOW; 0 for the root window.
     unsigned long hostWindow = 0;
+    QString picture, film;  // the file to draw one frame or a film into, then end
+    QSize size{1920, 1080}; // of the picture or film, pixels, at most 7680 x 4320 in all
+    double at = 0;          // the picture's moment, seconds from 0
+    int fps = 30;           // the film's frames a second, 1..240
+    int frames = 300;       // the film's length
 };
 
 // Parses argv. --help and --version print to standard output and give 0; an unknown option or a

@@ -3,11 +3,13 @@
 #include "LWController.h"
 
 #include "Controls.h"
+#include "ImageFile.h"
 #include "Keyboard.h"
 #include "LWSineButton.h"
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"
 #include "Log.h"
+#include "SavePictureDialog.h"
 #include "SettingsTable.h"
 #include "WindowContent.h"
 #include "Windows.h"
@@ -15,9 +17,11 @@
 
 #include <QDebug>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QWidget>
-#include <vector>
 
 static const char homePage[] = "https://www.tetravolute.org/";
 
@@ -265,27 +269,38 @@ void LWController::generateMiniWindow() {
     const unsigned side = std::min(W, H);
     if (side == 0)
         return;
-    QImage bitmap{int(side), int(side), QImage::Format_RGBA8888}; // rows of 4 x side bytes
-    // The front buffer reads black under Mesa and is undefined where a compositor runs.
-    mainView->redrawForReadBack();
-    glReadBuffer(GL_BACK);
-    const GLint x0 = W > H ? GLint(W / 2 - H / 2) : 0;
-    const GLint y0 = H > W ? GLint(H / 2 - W / 2) : 0;
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(x0, y0, GLsizei(side), GLsizei(side), GL_RGBA, GL_UNSIGNED_BYTE, bitmap.bits());
-    std::vector<float> depth;
-    try {
-        depth.resize(std::size_t(side) * side);
-    } catch (const std::bad_alloc &) {
+    // The frame drawn again off screen: a presented buffer reads black under Mesa, and is
+    // undefined where a compositor runs. Where it drew nothing is transparent.
+    const QImage frame = mainView->picture(QSize(int(W), int(H)), true);
+    if (frame.isNull())
         return; // the icon stays as it was
-    }
-    glReadPixels(x0, y0, GLsizei(side), GLsizei(side), GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
-    auto *pixels = reinterpret_cast<std::uint32_t *>(bitmap.bits());
-    for (std::size_t i = 0; i < depth.size(); ++i)
-        if (depth[i] == 1.0f) // nothing drawn there
-            pixels[i] = 0;
-    // GL's rows come bottom first; the picture stands upright.
-    setMiniwindowImage(mainWindow, std::move(bitmap).mirrored(false, true)); // in place
+    // The centred square, its corner counted from GL's lower left; the picture stands upright.
+    const int x0 = W > H ? int(W / 2 - H / 2) : 0;
+    const int y0 = H > W ? int(H / 2 - W / 2) : 0;
+    setMiniwindowImage(mainWindow, frame.copy(x0, int(H - side) - y0, int(side), int(side)));
+}
+
+void LWController::savePicture(QObject *) {
+    if (!mainView)
+        return;
+    const double ratio = mainView->devicePixelRatio();
+    const QSize view(int(mainView->width() * ratio), int(mainView->height() * ratio));
+    QWidget *over = inFullScreen ? fullWindow.data() : mainWindow;
+    // On the heap: the window it is over may go (the window manager closing the full-screen
+    // window) while it is open, and take the dialog with it.
+    QPointer<SavePictureDialog> dialog =
+        new SavePictureDialog(view, screenFrame(mainWindow).size() * ratio, over);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
+    const QString path = accepted ? dialog->path() : QString();
+    const QSize size = accepted ? dialog->pictureSize() : QSize();
+    const bool transparent = accepted && dialog->transparentBackground();
+    delete dialog;
+    QString error;
+    if (accepted)
+        QDir().mkpath(QFileInfo(path).absolutePath()); // the pictures folder may not exist yet
+    if (accepted && !writeImageFile(mainView->picture(size, transparent), path, &error))
+        QMessageBox::warning(over, "Save Picture",
+                             QString("The picture was not saved: %1.").arg(error));
 }
 
 // Sheets are never begun; a modal dialog in that role is ended.

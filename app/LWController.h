@@ -81,6 +81,9 @@ public:
     // The main window's icon: the centred square of the frame on screen, everything where the
     // frame drew nothing transparent; unchanged for a view under one pixel.
     void generateMiniWindow();
+    // Asks where, at which size and on which background, then saves the frame as the view shows
+    // it now, drawn again off screen: the animation does not step. Says so when it cannot.
+    Q_INVOKABLE void savePicture(QObject *sender);
     Q_INVOKABLE void closeSheet(QObject *sender);
     Q_INVOKABLE void gotoLW(QObject *sender);
     // Closes the about, help and wave-editor panels; the settings panel stays.

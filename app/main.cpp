@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Interface.h"
 #include "LWController.h"
+#include "Recording.h"
 #include "ScreenSaver.h"
 
 #include <QGuiApplication>
@@ -23,6 +24,13 @@ void loadMainInterface() {
     QGuiApplication::setDesktopFileName("org.tetravolute.Tetravolute");
     if (options.saver) {
         new ScreenSaver(options.hostWindow); // lives as long as the event loop
+        return;
+    }
+    if (!options.picture.isEmpty() || !options.film.isEmpty()) { // once the event loop runs
+        QTimer::singleShot(0, [] {
+            QCoreApplication::exit(options.picture.isEmpty() ? recordFilm(options)
+                                                             : drawPicture(options));
+        });
         return;
     }
     const QHash<QString, QObject *> named = loadInterface();

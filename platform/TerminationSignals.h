@@ -4,3 +4,8 @@
 #pragma once
 
 void exitOnTerminationSignals();
+
+// Or SIGTERM and SIGINT only raise a flag, for a long job (a film) that checks it between steps,
+// stops and takes back what it wrote.
+void flagTerminationSignals();
+bool terminationRequested();

@@ -150,11 +150,12 @@ void goSmooth(std::uint64_t w, std::uint64_t h) {
     reserve(pixels, w);
     const GLsizei gw = static_cast<GLsizei>(w);
     const GLsizei gh = static_cast<GLsizei>(h);
-    glReadBuffer(GL_BACK);
+    // The frame being drawn: the back buffer, or a framebuffer object's colour.
+    GLint drawn = GL_BACK;
+    glGetIntegerv(GL_DRAW_BUFFER, &drawn);
+    glReadBuffer(static_cast<GLenum>(drawn));
     glReadPixels(0, 0, gw, gh, GL_RGBA, GL_UNSIGNED_INT_8_8_8_8, in);
     const Changed changed = smooth(in, out, w, h);
-
-    glDrawBuffer(GL_BACK);
     if (changed.x0 == changed.x1)
         return;
     // Only the changed rectangle is drawn: elsewhere out equals the frame already there, and

@@ -25,8 +25,8 @@ void drawAxis(float length, float width);
 // lower right corner of a w x h view projected one unit per pixel about its centre. Leaves blending
 // off and the raster position moved; uses the caller's blend function.
 void drawLogo(const unsigned char *logo, float w, float h);
-// Smooths the finished w x h frame (device pixels) in the back buffer: reads it into in, filters
-// it into out and draws out back at the view's lower-left corner, whatever the matrices are.
-// Leaves the read and draw buffers on GL_BACK and the raster position moved. Does nothing for a
-// frame of no pixels or of more than largestFrame.
+// Smooths the finished w x h frame (device pixels) in the buffer being drawn (the back buffer, or
+// a framebuffer object's colour): reads it into in, filters it into out and draws out back at the
+// lower-left corner, whatever the matrices are. Leaves the read buffer on the draw buffer and the
+// raster position moved. Does nothing for a frame of no pixels or of more than largestFrame.
 void goSmooth(std::uint64_t w, std::uint64_t h);

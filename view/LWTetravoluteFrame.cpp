@@ -81,29 +81,17 @@ static void halfTurn() {
 }
 
 void LWTetravoluteView::drawScene() {
-    composeFrame();
+    view->makeCurrentContext();
+    // w and h are points; the viewport is device pixels.
+    composeFrame(devicePixels(w), devicePixels(h), devicePixelRatio());
     glFinish();
     view->flushBuffer();
 }
 
-void LWTetravoluteView::redrawForReadBack() {
-    w = static_cast<float>(bounds().width()); // the view as it is now
-    h = static_cast<float>(bounds().height());
-    if (tooLarge())
-        return;
-    composeFrame();
-    glFinish();
-}
-
-void LWTetravoluteView::composeFrame() {
-    view->makeCurrentContext();
+void LWTetravoluteView::composeFrame(GLsizei pixelsWide, GLsizei pixelsHigh, double ratio) {
     const float grey = static_cast<float>(fade * 0.8);
     glClearColor(grey, grey, grey, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // w and h are points; the viewport and the read-back are device pixels.
-    const double ratio = devicePixelRatio();
-    const GLsizei pixelsWide = devicePixels(w);
-    const GLsizei pixelsHigh = devicePixels(h);
     glViewport(0, 0, pixelsWide, pixelsHigh);
     glLoadIdentity();
     if (lightScene)
@@ -115,14 +103,14 @@ void LWTetravoluteView::composeFrame() {
     if (inFullScreen && showLogo && logo) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glEnable(GL_BLEND);
-        // The raster position is in points, the image in device pixels: 64 x 64 points.
+        // The raster position is in points, the image in pixels: 64 x 64 points.
         glPixelZoom(static_cast<GLfloat>(ratio), static_cast<GLfloat>(ratio));
         drawLogo(logo.get(), std::roundf(w), std::roundf(h));
         glPixelZoom(1, 1);
         glDisable(GL_BLEND);
     }
 
-    // Two points wide, in device pixels.
+    // Two units wide, in pixels.
     const auto axisWidth = static_cast<float>(2 * ratio);
     glPushMatrix();
     if (showAxis)

@@ -9,6 +9,7 @@
 #include "RepeatingTimer.h"
 #include "SettingsTable.h"
 
+#include <QOpenGLFramebufferObject> // the picture framebuffer, destroyed here
 #include <QScreen>
 #include <algorithm>
 
@@ -21,6 +22,8 @@ LWTetravoluteView::LWTetravoluteView(QWindow *parent) : OpenGLView(basicPixelFor
     static const bool registered = (initialize(), true);
     Q_UNUSED(registered);
 }
+
+LWTetravoluteView::~LWTetravoluteView() = default;
 
 void LWTetravoluteView::initialize() {
     settingsStore().registerDefaults(defaultsTable());
@@ -37,6 +40,11 @@ QSurfaceFormat LWTetravoluteView::basicPixelFormat() {
 }
 
 void LWTetravoluteView::awakeFromNib() {
+    awakeOffScreen();
+    initClock();
+}
+
+void LWTetravoluteView::awakeOffScreen() {
     fade = 0;
     setSwapInterval(1);
     inFullScreen = false;
@@ -50,7 +58,6 @@ void LWTetravoluteView::awakeFromNib() {
     initGL();
     initLogo();
     resizeGL();
-    initClock();
 }
 
 // A wave's four keys follow each other in the table: amp, freq, delta, phase.
@@ -148,19 +155,26 @@ void LWTetravoluteView::initLogo() {
                     logo.get() + (logoSide - 1 - y) * rowBytes);
 }
 
-void LWTetravoluteView::resizeGL() {
-    view->makeCurrentContext();
+QSizeF LWTetravoluteView::projected() const {
+    if (screenSize.width() > 0 && screenSize.height() > 0)
+        return screenSize;
+    // No screen at start-up: the view's own size.
+    return QSizeF(std::max(1, width()), std::max(1, height()));
+}
+
+void LWTetravoluteView::project(QSizeF area) {
+    const auto sw = static_cast<float>(area.width());
+    const auto sh = static_cast<float>(area.height());
+    const float m = std::max(sw, sh);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    float sw = static_cast<float>(screenSize.width());
-    float sh = static_cast<float>(screenSize.height());
-    if (sw <= 0 || sh <= 0) { // no screen at start-up: project the view's own size
-        sw = std::max(1.0f, static_cast<float>(width()));
-        sh = std::max(1.0f, static_cast<float>(height()));
-    }
-    const float m = std::max(sw, sh);
     glOrtho(-0.5f * sw, 0.5f * sw, -0.5f * sh, 0.5f * sh, -m, m);
     glMatrixMode(GL_MODELVIEW);
+}
+
+void LWTetravoluteView::resizeGL() {
+    view->makeCurrentContext();
+    project(projected());
 }
 
 void LWTetravoluteView::initClock() {

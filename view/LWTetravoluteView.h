@@ -6,15 +6,19 @@
 #include "LWsine.h"
 #include "OpenGLView.h"
 
+#include <QImage>
 #include <QSizeF>
 #include <cstdint>
 #include <memory>
+
+class QOpenGLFramebufferObject;
 
 class LWTetravoluteView : public OpenGLView {
     Q_OBJECT
     Q_PROPERTY(QObject *controller MEMBER controller)
 public:
     Q_INVOKABLE explicit LWTetravoluteView(QWindow *parent = nullptr);
+    ~LWTetravoluteView() override;
 
     // Registers the 26 defaults with the store; the constructor runs it once per process.
     static void initialize();
@@ -23,6 +27,8 @@ public:
 
     // Start-up once the view and its outlets exist: scene, GL state, logo, projection, clock.
     Q_INVOKABLE void awakeFromNib();
+    // The same start-up but the redraw clock, for a view that only draws pictures off screen.
+    void awakeOffScreen();
     // Reads the scene state from the store and reserves a fresh block of six list names in the
     // view's context, which it makes current.
     void initScene();
@@ -53,10 +59,14 @@ public:
     // The area resizeGL projects, points: the screen at start-up unless set.
     void setScreenSize(const QSizeF &size);
 
-    // The frame on screen drawn again, without an animation step, into the back buffer, which is
-    // left unpresented for reading back (a presented buffer reads black under Mesa). Nothing for a
-    // view beyond 8K UHD.
-    void redrawForReadBack();
+    // The frame drawn again off screen, without an animation step, into a picture of that many
+    // device pixels (up to 8K UHD), upright; transparent where nothing was drawn when asked. A
+    // picture of the view's own size shows exactly what the view shows; other sizes show the
+    // screen's area widened or heightened to their proportions, so the figure keeps its shape.
+    // Null for an empty or too large size, or when memory or the framebuffer cannot be had.
+    QImage picture(QSize pixels, bool transparentBackground);
+    // One animation step at the clock's present time, as a frame on screen makes.
+    void step() { updateTime(); }
 
     // The wave records themselves, edited in place by the wave editors; the same address on
     // every call, for the view's life.
@@ -85,9 +95,14 @@ protected:
     void drawRect(const QRectF &rect) override;
     void updateTime();
     void drawScene();
-    // The frame into the back buffer, not presented: everything drawScene does but the last two
-    // steps (finish, present).
-    void composeFrame();
+    // The frame into the framebuffer bound now, pixelsWide x pixelsHigh, with ratio pixels to a
+    // point (the axes' width, the logo's zoom) and the logo placed for w x h points: everything
+    // drawScene does but making the context current, finishing and presenting.
+    void composeFrame(GLsizei pixelsWide, GLsizei pixelsHigh, double ratio);
+    // The area the view projects, in points: the screen's, or the view's own without a screen.
+    QSizeF projected() const;
+    // A projection of area, one unit per point, origin at the centre, depth as wide as area.
+    static void project(QSizeF area);
     // w or h in points as whole device pixels, truncated as the viewport takes them.
     GLsizei devicePixels(float points) const;
     // More device pixels than the renderer can take without freezing (w x h beyond 8K UHD).
@@ -122,4 +137,5 @@ protected:
     double time{};                         // absolute time of the last step, seconds
     double phase{};      // animation phase, radians, 0.125 per second, within half a period of 0
     QSizeF screenSize{}; // the screen at start-up, points; 0 x 0 without a screen
+    std::unique_ptr<QOpenGLFramebufferObject> offScreen; // the last picture's, kept for the next
 };

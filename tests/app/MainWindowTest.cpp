@@ -4,8 +4,17 @@
 
 #include "WindowContent.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     load();
@@ -87,4 +96,56 @@ TEST_F(InterfaceTest, MinimiseMakesTheIconFirst) {
     QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier);
     EXPECT_TRUE(main->isMinimized());
     EXPECT_FALSE(main->windowIcon().isNull());
+}
+
+// Save Picture (Ctrl+S): the dialog offers the pictures folder and the sizes; what it is given is
+// written, drawn again off screen; what cannot be written is said in a message.
+TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
+    load();
+    QWidget *main = get<QWidget>("mainWindow");
+    const auto answer = [](const std::function<void(QDialog *)> &reply) {
+        QTimer::singleShot(0, [reply] {
+            (void)QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; });
+            reply(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
+        });
+    };
+    const QString path = folder.filePath("shot.png");
+    QStringList offered;
+    answer([&](QDialog *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>();
+        auto *sizes = dialog->findChild<QComboBox *>();
+        offered << name->text();
+        for (int i = 0; i < sizes->count(); ++i) {
+            const QSize size = sizes->itemData(i).toSize();
+            offered << QString("%1x%2").arg(size.width()).arg(size.height());
+        }
+        name->setText(path);
+        sizes->setCurrentIndex(sizes->findData(QSize(1920, 1080)));
+        dialog->findChild<QCheckBox *>()->setChecked(true);
+        dialog->accept();
+    });
+    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(offered.size(), 6);
+    EXPECT_TRUE(
+        QRegularExpression(".*/tetravolute-\\d{8}-\\d{6}\\.png$").match(offered[0]).hasMatch())
+        << qPrintable(offered[0]);
+    const QSize screen = main->screen()->size() * main->devicePixelRatio();
+    EXPECT_EQ(offered.mid(1, 2),
+              QStringList({QString("%1x%2").arg(view()->width()).arg(view()->height()),
+                           QString("%1x%2").arg(screen.width()).arg(screen.height())}));
+    const QImage saved(path);
+    EXPECT_EQ(saved.size(), QSize(1920, 1080));
+    EXPECT_EQ(saved.pixelColor(0, 0).alpha(), 0);
+
+    QString said;
+    answer([&](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>()->setText(folder.filePath("shot.nothing"));
+        answer([&](QDialog *message) {
+            said = message->findChild<QLabel *>("qt_msgbox_label")->text();
+            message->reject();
+        });
+        dialog->accept();
+    });
+    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(said.contains("not saved")) << qPrintable(said);
 }

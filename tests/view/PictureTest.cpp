@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <cmath>
+#include <cstring>
 
 namespace {
 struct Box {
@@ -175,4 +176,50 @@ TEST_F(ViewTest, CameraAndFigureTurnAboutXThenYThenZ) {
     scene.dist = 1.25;
     scene.size = -0.5 * 0.125 + 0.493;
     EXPECT_EXTENT(drawnBox(), expectedBox(scene, width));
+}
+
+// Pictures drawn off screen: at the view's own size the frame on screen, pixel for pixel; at
+// three times the size the same scene three times larger; at other proportions the screen's
+// height fills the picture's and the figure keeps its shape. Nothing steps the animation, and
+// the background can be left transparent.
+TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
+    start(single);
+    frame();
+    const std::vector<unsigned char> shown = backRGBA(width, height);
+    const float rads = view->rads, spin = view->o.z;
+    const QImage same = view->picture(QSize(width, height), false);
+    ASSERT_EQ(same.size(), QSize(width, height));
+    const QImage upright = same.mirrored(); // GL's rows, bottom first
+    EXPECT_EQ(0, std::memcmp(upright.constBits(), shown.data(), shown.size()));
+    EXPECT_EQ(std::make_tuple(view->rads, view->o.z), std::make_tuple(rads, spin));
+
+    Scene scene; // single's
+    const Box box = expectedBox(scene, width);
+    for (const QSize size : {QSize(3 * width, 3 * height), QSize(1600, 900)}) {
+        const QImage picture = view->picture(size, false).mirrored(); // bottom row first
+        const double scale = size.height() / double(height); // the screen's height fills it
+        Box drawn{1e9, -1e9, 1e9, -1e9};
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                if (qRed(picture.pixel(x, y)) != 204) {
+                    drawn = {std::min(drawn.left, x + 0.5), std::max(drawn.right, x + 0.5),
+                             std::min(drawn.bottom, y + 0.5), std::max(drawn.top, y + 0.5)};
+                }
+        const Box expected{size.width() / 2.0 + (box.left - width / 2.0) * scale,
+                           size.width() / 2.0 + (box.right - width / 2.0) * scale,
+                           (box.bottom - height / 2.0) * scale + size.height() / 2.0,
+                           (box.top - height / 2.0) * scale + size.height() / 2.0};
+        EXPECT_NEAR(drawn.left, expected.left + 0.75, 1.25 * scale) << size.width();
+        EXPECT_NEAR(drawn.right, expected.right - 0.75, 1.25 * scale) << size.width();
+        EXPECT_NEAR(drawn.bottom, expected.bottom + 0.75, 1.25 * scale) << size.width();
+        EXPECT_NEAR(drawn.top, expected.top - 0.75, 1.25 * scale) << size.width();
+    }
+
+    const QImage clear = view->picture(QSize(width, height), true);
+    EXPECT_EQ(clear.pixel(0, 0), 0u); // no background: every byte 0
+    EXPECT_EQ(qAlpha(clear.pixel(face1.x, height - 1 - face1.y)), 255);
+    EXPECT_EQ(qRed(clear.pixel(face1.x, height - 1 - face1.y)), face1.red());
+    EXPECT_TRUE(view->picture(QSize(0, 10), false).isNull());
+    EXPECT_TRUE(view->picture(QSize(7681, 4320), false).isNull());
+    EXPECT_EQ(std::make_tuple(view->rads, view->o.z), std::make_tuple(rads, spin));
 }
