@@ -1,5 +1,5 @@
 // Parsed before the GUI application exists, so that --help works without a display: a short-lived
-// core application gives the parser its program name.
+// core application gives the parser its program name and version.
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
@@ -59,7 +59,13 @@ static int refuse(const QCommandLineParser &parser, const QString &problem) {
 }
 
 std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *options) {
-    const QCoreApplication application(argc, argv);
+    // Before the GUI application exists; a test that has one parses under it.
+    std::optional<QCoreApplication> application;
+    if (!QCoreApplication::instance())
+        application.emplace(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "A slowly turning, breathing fractal of tetrahedra.\n"
@@ -97,7 +103,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
                                   "number");
     parser.addOptions({fullScreen, root, window, picture, film, size, at, length, rate});
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(arguments))
         return refuse(parser, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return refuse(parser,

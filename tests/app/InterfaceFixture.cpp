@@ -2,7 +2,6 @@
 #include "InterfaceFixture.h"
 
 #include "Interface.h"
-#include "SettingsTable.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,16 +46,18 @@ void InterfaceTest::load(const QByteArray &settings) {
 
 ViewState InterfaceTest::state() const {
     struct Open : LWTetravoluteView {
-        using LWTetravoluteView::cam, LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth,
-            LWTetravoluteView::high, LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene,
-            LWTetravoluteView::low, LWTetravoluteView::showAxis, LWTetravoluteView::showLogo,
-            LWTetravoluteView::tetra, LWTetravoluteView::waitDelay;
+        using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
+            LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth, LWTetravoluteView::high,
+            LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene, LWTetravoluteView::low,
+            LWTetravoluteView::showAxis, LWTetravoluteView::showLogo, LWTetravoluteView::tetra,
+            LWTetravoluteView::waitDelay;
     };
     LWTetravoluteView &v = *view();
     return {v.*&Open::cam,          v.*&Open::drawBorder, v.*&Open::drawSmooth,
             v.*&Open::inFullScreen, v.*&Open::lightScene, v.*&Open::showAxis,
             v.*&Open::showLogo,     v.*&Open::waitDelay,  v.*&Open::low,
-            v.*&Open::high,         v.*&Open::tetra};
+            v.*&Open::high,         v.*&Open::tetra,      v.*&Open::bubble,
+            v.*&Open::bobble};
 }
 
 bool InterfaceTest::becomesActive(QWidget *window) {
@@ -72,7 +73,7 @@ QStringList InterfaceTest::storedLines() const {
     return lines;
 }
 
-QString InterfaceTest::stored(const char *key) const {
+QString InterfaceTest::stored(const QString &key) const {
     for (const QString &line : storedLines())
         if (line.section('=', 0, 0) == key)
             return line.section('=', 1);

@@ -8,6 +8,7 @@
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"
 #include "LogCapture.h"
+#include "SettingsTable.h"
 
 #include <QHash>
 #include <QTemporaryDir>
@@ -19,35 +20,41 @@ struct ViewState {
     LWCam &cam;
     bool &drawBorder, &drawSmooth, &inFullScreen, &lightScene, &showAxis, &showLogo, &waitDelay;
     std::uint32_t &low, &high, &tetra;
+    float &bubble, &bobble;
 };
 
 class InterfaceTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // True once window is the application's active window. (Qt counts a tool window as active
-    // whenever it is shown, so QTest's own wait says nothing for the panels.)
-    static bool becomesActive(QWidget *window);
     // Writes the settings file as a person would edit it, then loads the interface.
     void load(const QByteArray &settings = {});
 
-    template <typename T> T *get(const char *name) const {
+    template <typename T> T *get(const QString &name) const {
         T *object = qobject_cast<T *>(named.value(name));
-        EXPECT_TRUE(object) << name;
+        EXPECT_TRUE(object) << qPrintable(name);
         return object;
     }
     LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
     ViewState state() const;
-    // The settings file's "key=value" lines, without the group header.
+    // The settings file's "key=value" lines, without the group header; one key's value or null.
     QStringList storedLines() const;
-    // A fresh read of one key from the file, or a null string.
-    QString stored(const char *key) const;
-
-    // Frames drawn so far: each animation step reads the clock twice.
-    static int frames() { return clockReads / 2; }
+    QString stored(const QString &key) const;
+    // True once window is the application's active window. (Qt counts a shown tool window as
+    // active, so QTest's own wait says nothing for the panels.)
+    static bool becomesActive(QWidget *window);
+    // Frames drawn so far: each animation step reads the clock once, on the held clock.
+    static int frames() { return clockReads; }
     static int clockReads;
 
     QTemporaryDir folder;
     QHash<QString, QObject *> named;
     LWController *controller = nullptr;
 };
+
+// Frames keep coming: the view is shown and exposed where it is now.
+#define EXPECT_DRAWING(where)                                                                      \
+    do {                                                                                           \
+        const int before_ = frames();                                                              \
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frames() >= before_ + 3; }, 2000)) << (where);    \
+    } while (0)

@@ -1,5 +1,5 @@
-// The main window on its screen, the window manager's maximise and minimise, and the icon made
-// from the frame.
+// The main window on its screen, its minimising and the icon made from the frame, and Save
+// Picture.
 #include "InterfaceFixture.h"
 
 #include "WindowContent.h"
@@ -35,14 +35,6 @@ TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     QEvent moved(QEvent::ScreenChangeInternal);
     QCoreApplication::sendEvent(get<QWidget>("prefsWindow"), &moved);
     EXPECT_TRUE(QTest::qWaitFor([&] { return contentSize(main) == screen / 2; }));
-}
-
-TEST_F(InterfaceTest, MaximiseEntersFullScreenInstead) {
-    load();
-    QWidget *main = get<QWidget>("mainWindow");
-    main->showMaximized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->inFullScreen; }));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMaximized(); }));
 }
 
 // The icon is the view's centred square: for 801 x 600 it starts 100 pixels in, for 600 x 801
@@ -89,13 +81,28 @@ TEST_F(InterfaceTest, IconIsTheFramesCentredSquareWithoutBackground) {
     }
 }
 
-TEST_F(InterfaceTest, MinimiseMakesTheIconFirst) {
+// Every way to minimise the window makes its icon from the frame first: the menu's command and
+// its shortcut, and the window manager's (the window's state changing). Restored, the window
+// takes the program's icon again.
+TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIcon) {
     load();
     QWidget *main = get<QWidget>("mainWindow");
-    ASSERT_TRUE(main->windowIcon().isNull());
-    QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(main->isMinimized());
-    EXPECT_FALSE(main->windowIcon().isNull());
+    const QIcon own(QPixmap(8, 8));
+    QApplication::setWindowIcon(own);
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        {"Ctrl+M", [&] { QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier); }},
+        {"Minimize", [&] { get<QAction>("actionMinimize")->trigger(); }},
+        {"the window manager", [&] { main->setWindowState(Qt::WindowMinimized); }}};
+    for (const auto &[way, minimise] : ways) {
+        main->setWindowIcon(QIcon());
+        minimise();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); })) << way;
+        EXPECT_EQ(main->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)}) << way;
+        main->showNormal();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMinimized(); })) << way;
+        EXPECT_EQ(main->windowIcon().cacheKey(), own.cacheKey()) << way;
+    }
+    QApplication::setWindowIcon(QIcon());
 }
 
 // Save Picture (Ctrl+S): the dialog offers the pictures folder and the sizes; what it is given is
