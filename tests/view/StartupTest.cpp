@@ -8,22 +8,6 @@
 #include <QImage>
 #include <tuple>
 
-// Stored values are read, YES / NO among them; what no control could have written falls back to
-// the default or, for depths, into 0..4, so the lists stay within the six reserved names.
-TEST_F(ViewTest, StoredAndDamagedValuesAreReadSafely) {
-    start("drawShades=NO\ndrawBorder=YES\ndelay=false\ndist_amp=0.25\nhighThresh=99\n"
-          "lowThresh=-7\ncam_zoom=nan\nthis is not a setting\ndist_freq=fast\n");
-    EXPECT_FALSE(view->lightScene || view->waitDelay);
-    EXPECT_TRUE(view->drawBorder);
-    EXPECT_EQ(std::tie(view->distSine.f, view->distSine.a), std::make_tuple(4.5f, 0.25f));
-    // Past level 4 a frame would recurse through billions of list calls: stop here instead.
-    ASSERT_EQ(std::tie(view->low, view->high, view->cam.zoom), std::make_tuple(0u, 4u, 2.0f));
-    frame();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_EQ(primitivesOf(view->tetra), 4u * 341);
-    EXPECT_EQ(primitivesOf(view->tetra + 5), 0u);
-}
-
 // After frames, a drag and a spin, a repeated start reads the store again and starts the time,
 // the phase, the orientation and the lists afresh, in the view's own context even when another
 // context (a plot, a second window) is current.
@@ -53,8 +37,9 @@ TEST_F(ViewTest, ARepeatedStartResetsTheSceneInItsOwnContext) {
     EXPECT_FALSE(glIsList(first)); // the earlier names are released
 }
 
-// The bundled logo, upright and 32 px in from the right and bottom, in full screen only.
-TEST_F(ViewTest, LogoIsBlendedInFullScreenOnly) {
+// The bundled logo, upright and 32 px in from the right and bottom, in full screen only; a
+// missing or wrong-sized file means no logo at all.
+TEST_F(ViewTest, LogoIsBlendedInFullScreenOnlyAndOnlyARightOne) {
     start("lowThresh=4\nhighThresh=0\n"); // no figure over the logo
     view->inFullScreen = true;
     frame();
@@ -68,18 +53,19 @@ TEST_F(ViewTest, LogoIsBlendedInFullScreenOnly) {
     view->inFullScreen = false;
     frame();
     EXPECT_EQ(greyLevels(), std::set<int>{204});
-}
 
-TEST_F(ViewTest, MissingOrWrongSizedLogoMeansNoLogo) {
     QTemporaryDir resources;
     setResourcePath(resources.path());
-    QImage(32, 32, QImage::Format_RGBA8888).save(resources.filePath("fs.tif"));
-    start("lowThresh=4\nhighThresh=0\n");
-    EXPECT_FALSE(view->logo);
-    QFile::remove(resources.filePath("fs.tif"));
-    view->initLogo();
+    for (const bool present : {true, false}) {
+        if (present)
+            QImage(32, 32, QImage::Format_RGBA8888).save(resources.filePath("fs.tif"));
+        else
+            QFile::remove(resources.filePath("fs.tif"));
+        view->logo.reset();
+        view->initLogo();
+        EXPECT_FALSE(view->logo) << present;
+    }
     setResourcePath(QString());
-    EXPECT_FALSE(view->logo);
     view->inFullScreen = true;
     frame();
     EXPECT_EQ(greyLevels(), std::set<int>{204});
