@@ -124,14 +124,19 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
     if (drawing && (parser.isSet(fullScreen) || parser.isSet(root) || parser.isSet(window)))
         return refuse(parser, "a picture or a film shows no window: no --fullscreen, --root or "
                               "--window-id with it.");
-    for (const QCommandLineOption *option : {&size, &at, &length, &rate})
-        if (parser.isSet(*option) &&
-            !(option == &size ? drawing : parser.isSet(option == &at ? picture : film)))
-            return refuse(parser,
-                          QString("--%1 belongs with %2.")
-                              .arg(option->names()[0], option == &size ? "--picture or --record"
-                                                       : option == &at ? "--picture"
-                                                                       : "--record"));
+    // Each of these only shapes a picture or a film: what it belongs with must be there.
+    const struct {
+        const QCommandLineOption &option;
+        bool belongs;
+        const char *with;
+    } shaping[] = {{size, drawing, "--picture or --record"},
+                   {at, parser.isSet(picture), "--picture"},
+                   {length, parser.isSet(film), "--record"},
+                   {rate, parser.isSet(film), "--record"}};
+    for (const auto &shape : shaping)
+        if (parser.isSet(shape.option) && !shape.belongs)
+            return refuse(
+                parser, QString("--%1 belongs with %2.").arg(shape.option.names()[0], shape.with));
     if (parser.isSet(size)) {
         const std::optional<QSize> pixels = pictureSize(parser.value(size));
         if (!pixels)

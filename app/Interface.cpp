@@ -13,7 +13,6 @@
 #include "LWTetravoluteView.h"
 #include "LWWindow.h"
 #include "Panel.h"
-#include "Windows.h"
 
 QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<LWController>();

@@ -6,7 +6,6 @@
 #include "LWController.h"
 #include "LWTetravoluteView.h"
 #include "WindowContent.h"
-#include "Windows.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
