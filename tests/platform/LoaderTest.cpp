@@ -23,28 +23,20 @@ public:
 };
 
 static const char form[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<ui version="4.0">
- <class>form</class>
- <widget class="QWidget" name="form">
-  <property name="objects" stdset="0"><stringlist>
-   <string>holder:Holder</string><string>ghost:NoSuchClass</string>
-  </stringlist></property>
-  <property name="outlets" stdset="0"><stringlist>
-   <string>holder.slider=level</string><string>holder.noSuchOutlet=level</string>
-   <string>holder.slider=form</string><string>holder.slider=nobody</string>
-  </stringlist></property>
-  <layout class="QVBoxLayout" name="layout">
-   <item><widget class="Slider" name="level">
-    <property name="action" stdset="0"><string>holder.moved</string></property>
-   </widget></item>
-   <item><widget class="QPushButton" name="press">
-    <property name="action" stdset="0"><string>holder.noSuchAction</string></property>
-   </widget></item>
-  </layout>
- </widget>
- <customwidgets><customwidget>
-  <class>Slider</class><extends>QSlider</extends><header>Controls.h</header>
- </customwidget></customwidgets>
+<ui version="4.0"><class>form</class><widget class="QWidget" name="form">
+ <property name="objects" stdset="0"><stringlist>
+  <string>holder:Holder</string><string>ghost:NoSuchClass</string></stringlist></property>
+ <property name="outlets" stdset="0"><stringlist>
+  <string>holder.slider=level</string><string>holder.noSuchOutlet=level</string>
+  <string>holder.slider=form</string><string>holder.slider=nobody</string></stringlist></property>
+ <layout class="QVBoxLayout" name="layout">
+  <item><widget class="Slider" name="level"><property name="action" stdset="0">
+   <string>holder.moved</string></property></widget></item>
+  <item><widget class="QPushButton" name="press"><property name="action" stdset="0">
+   <string>holder.noSuchAction</string></property></widget></item>
+ </layout></widget>
+ <customwidgets><customwidget><class>Slider</class><extends>QSlider</extends>
+  <header>Controls.h</header></customwidget></customwidgets>
 </ui>
 )";
 
@@ -52,8 +44,7 @@ TEST(Loader, MistakesAreLoggedAndTheRestLoads) {
     QTemporaryDir folder;
     const QString path = folder.filePath("form.ui");
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(form) > 0);
-    file.close();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(form) > 0 && file.flush());
     InterfaceLoader::registerClass<Holder>();
     InterfaceLoader::registerClass<Slider>();
 
