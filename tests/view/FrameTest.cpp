@@ -6,74 +6,65 @@
 #include <cfloat>
 #include <cmath>
 
+// Exactly 30 s still counts as the start delay, and the phase goes on (0.125 rad a second);
+// then each step takes the spin step off o.z, wrapping into [0, 360), and rocks o.x by the rock
+// amplitude times cos(rads); with no spin and no rock nothing moves.
 TEST_F(ViewTest, StartDelayThenSpinAndRock) {
     start();
-    now += 30.0; // exactly 30 s still counts as delay; the phase goes on
+    now += 30.0;
     frame();
-    EXPECT_EQ(std::make_tuple(view->o.x, view->o.z), std::make_tuple(0.0f, 0.0f));
-    EXPECT_EQ(view->rads, 3.75f);
+    EXPECT_EQ(std::make_tuple(view->o.x, view->o.z, view->rads),
+              std::make_tuple(0.0f, 0.0f, 3.75f));
     now += 0.25;
     frame();
-    EXPECT_EQ(view->o.z, -0.1f + 360.0f); // 0 - 0.1 wraps once
+    EXPECT_EQ(view->o.z, -0.1f + 360.0f);
     EXPECT_FLOAT_EQ(view->o.x, float(0.1f * std::cos(double(view->rads))));
     frame();
     EXPECT_EQ(view->o.z, (-0.1f + 360.0f) - 0.1f);
-    view->bubble = 0;
-    view->o.z = 0;
+    view->bubble = view->bobble = 0;
+    view->o = {1, 0, 0};
     frame();
-    frame();
-    EXPECT_EQ(view->o.z, 0.0f);
-    EXPECT_EQ(view->o.y, 0.0f);
+    EXPECT_EQ(std::make_tuple(view->o.x, view->o.y, view->o.z), std::make_tuple(1.0f, 0.0f, 0.0f));
 }
 
 // A month of running, the clock advancing in irregular jumps of about an hour, then frames at
 // 30 Hz over more than a whole period. Each step must advance the phase by 0.125 rad a second
 // within 1 % (modulo the wrap), no wave and no rock term may jump where the phase wraps, and the
-// spin, at the slider's negative end, stays in [0, 360).
-static void runAMonth(TestView &view, double &now, double period) {
-    const LWSine *const waves[] = {&view.distSine, &view.sizeSine, &view.turnSine};
-    for (int hour = 0; hour < 30 * 24; ++hour) {
-        now += 3600 + 0.37 * (hour % 7);
-        view.updateTime();
-        ASSERT_TRUE(view.o.z >= 0 && view.o.z < 360) << view.o.z;
-    }
-    const double frameStep = 0.125 / 30;
-    const int frames = int(period / frameStep) + 300;
-    for (int i = 0; i < frames; ++i) {
-        const float before = view.rads;
-        now += 1.0 / 30;
-        view.updateTime();
-        const double step = std::remainder(double(view.rads) - before, period);
-        ASSERT_NEAR(step, frameStep, 0.01 * frameStep) << "at rads " << before;
-        for (const LWSine *wave : waves) {
-            // |d/dt a sin(p pi + f t)| <= |a f|; the slack covers the float product t * f.
-            const double change = std::fabs(f(wave, view.rads) - f(wave, before));
-            ASSERT_LE(change, std::fabs(wave->a * wave->f) * frameStep * 1.01 + 3e-4)
-                << "at rads " << before;
+// spin, at the slider's negative end or at any finite step, stays in [0, 360).
+TEST_F(ViewTest, AMonthOfRunningKeepsPaceContinuityAndTheSpinInRange) {
+    const auto inRange = [this] { return view->o.z >= 0 && view->o.z < 360; };
+    // Waves of 4.5, 4.5 and 0 repeat after two turns; 0.37 only after 100, 2.5 after two.
+    for (const auto &[settings, period] :
+         {std::pair("tetraTurn=-2\n", 4 * M_PI),
+          std::pair("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n", 200 * M_PI)}) {
+        start(settings);
+        for (int hour = 0; hour < 30 * 24; ++hour) {
+            now += 3600 + 0.37 * (hour % 7);
+            view->updateTime();
+            ASSERT_TRUE(inRange()) << view->o.z;
         }
-        ASSERT_LE(std::fabs(std::cos(view.rads) - std::cos(before)), frameStep * 1.01 + 1e-4);
-        ASSERT_TRUE(view.o.z >= 0 && view.o.z < 360) << view.o.z;
-    }
-}
-
-TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndContinuity) {
-    start("tetraTurn=-2\n");
-    runAMonth(*view, now, 4 * M_PI); // waves of 4.5, 4.5 and 0: nine, nine and no periods
-    // 0.37 repeats only after 100 turns; 2.5 after two.
-    start("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n");
-    runAMonth(*view, now, 200 * M_PI);
-}
-
-// Any finite spin step keeps the spin in [0, 360), whichever way it turns.
-TEST_F(ViewTest, HugeSpinStepsStayInRange) {
-    start("delay=NO\n");
-    for (float step : {3e38f, -3e38f, FLT_MAX, -FLT_MAX, 359.99997f, -720.5f, 1e-30f}) {
-        view->setTurn(step);
-        for (int i = 0; i < 3; ++i) {
+        const double frameStep = 0.125 / 30;
+        for (int i = 0; i < int(period / frameStep) + 300; ++i) {
+            const float before = view->rads;
             now += 1.0 / 30;
             view->updateTime();
-            ASSERT_TRUE(view->o.z >= 0 && view->o.z < 360) << step << " gave " << view->o.z;
+            ASSERT_NEAR(std::remainder(double(view->rads) - before, period), frameStep,
+                        0.01 * frameStep)
+                << "at rads " << before;
+            // |d/dt a sin(p pi + f t)| <= |a f|; the slack covers the float product t * f.
+            for (const LWSine *wave : {&view->distSine, &view->sizeSine, &view->turnSine})
+                ASSERT_LE(std::fabs(f(wave, view->rads) - f(wave, before)),
+                          std::fabs(wave->a * wave->f) * frameStep * 1.01 + 3e-4)
+                    << "at rads " << before;
+            ASSERT_LE(std::fabs(std::cos(view->rads) - std::cos(before)), frameStep * 1.01 + 1e-4);
+            ASSERT_TRUE(inRange()) << view->o.z;
         }
+    }
+    for (float step : {3e38f, -3e38f, FLT_MAX, -FLT_MAX, 359.99997f, 1e-30f}) {
+        view->setTurn(step);
+        for (int i = 0; i < 3; ++i, now += 1.0 / 30)
+            view->updateTime();
+        EXPECT_TRUE(inRange()) << step << " gave " << view->o.z;
     }
     view->setTurn(-720.5f); // two turns and a half degree back: half a degree on
     view->o.z = 10;
@@ -96,22 +87,6 @@ TEST_F(ViewTest, FrameShowsBackgroundAndBothFigures) {
     view->high = 2;
     frame();
     EXPECT_EQ(greyLevels(), std::set<int>{204});
-}
-
-TEST_F(ViewTest, FractionalSizesTruncateTheViewportAndRoundTheLogo) {
-    start();
-    view->screenSize = QSizeF(1024, 768);
-    view->resizeGL();
-    view->inFullScreen = true;
-    view->drawRect(QRectF(0, 0, 1023.7, 767.5));
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(1023, 767));
-    // The logo was placed for 1024 x 768, at (416, -352), seen through the 1023 x 767 viewport.
-    GLfloat raster[4];
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-    EXPECT_NEAR(raster[0], (416.0 + 512) / 1024 * 1023, 1e-2);
-    EXPECT_NEAR(raster[1], (-352.0 + 384) / 768 * 767, 1e-2);
 }
 
 TEST_F(ViewTest, ClockDrawsWhileExposedAndIdlesWhileHidden) {

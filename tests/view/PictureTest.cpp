@@ -1,225 +1,186 @@
 // Frames checked as a person would look at them: the colour of chosen faces, the figure's extent,
-// the outlines' rims. Every expectation comes from SceneGeometry, not from the view's code.
+// the outlines' rims, and pictures drawn off screen. Every expectation comes from SceneGeometry,
+// not from the view's code.
 #include "SceneGeometry.h"
 #include "ViewFixture.h"
 
-#include "SettingsTable.h"
-
-#include <QFile>
-#include <cmath>
+#include <QImage>
 #include <cstring>
 
 namespace {
+
 struct Box {
-    double left, right, bottom, top; // window pixels from the lower left
+    double left, right, bottom, top; // pixels from the lower left
 };
-} // namespace
 
-// Where the scene's corners reach in a view of width x height points showing a screen of
-// screenWide points across (the projection's scale).
-static Box expectedBox(const Scene &scene, double screenWide) {
-    const double scale = ViewTest::width / screenWide;
+// Where the scene's corners reach in a picture of size pixels showing a screen high points tall.
+Box expectedBox(const Scene &scene, QSize size, double high) {
+    const double scale = size.height() / high;
     Box box{1e9, -1e9, 1e9, -1e9};
-    for (const Vec3 &p : sceneCorners(scene)) {
-        box.left = std::min(box.left, ViewTest::width / 2 + p.x * scale);
-        box.right = std::max(box.right, ViewTest::width / 2 + p.x * scale);
-        box.bottom = std::min(box.bottom, ViewTest::height / 2 + p.y * scale);
-        box.top = std::max(box.top, ViewTest::height / 2 + p.y * scale);
-    }
+    for (const Vec3 &p : sceneCorners(scene))
+        box = {std::min(box.left, size.width() / 2.0 + p.x * scale),
+               std::max(box.right, size.width() / 2.0 + p.x * scale),
+               std::min(box.bottom, size.height() / 2.0 + p.y * scale),
+               std::max(box.top, size.height() / 2.0 + p.y * scale)};
     return box;
 }
 
-// The centres of the outermost pixels that are not the grey background.
-static Box drawnBox() {
+// The centres of the outermost pixels that are not the grey background; rows bottom first.
+Box drawnBox(const QImage &image) {
+    Box box{1e9, -1e9, 1e9, -1e9};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(image.pixel(x, y)) != 204)
+                box = {std::min(box.left, x + 0.5), std::max(box.right, x + 0.5),
+                       std::min(box.bottom, y + 0.5), std::max(box.top, y + 0.5)};
+    return box;
+}
+
+QImage backImage() {
     const auto pixels = backRGBA(ViewTest::width, ViewTest::height);
-    Box box{1e9, -1e9, 1e9, -1e9};
-    for (int y = 0; y < ViewTest::height; ++y)
-        for (int x = 0; x < ViewTest::width; ++x)
-            if (pixels[(y * ViewTest::width + x) * 4] != 204) {
-                box.left = std::min(box.left, x + 0.5);
-                box.right = std::max(box.right, x + 0.5);
-                box.bottom = std::min(box.bottom, y + 0.5);
-                box.top = std::max(box.top, y + 0.5);
-            }
-    return box;
+    return QImage(pixels.data(), ViewTest::width, ViewTest::height, QImage::Format_RGBA8888).copy();
 }
 
-// Pixel centres lie inside the figure, a little short of its outermost corners.
-#define EXPECT_EXTENT(drawn, expected)                                                             \
-    do {                                                                                           \
-        const Box d_ = (drawn), e_ = (expected);                                                   \
-        EXPECT_NEAR(d_.left, e_.left + 0.75, 1.25);                                                \
-        EXPECT_NEAR(d_.right, e_.right - 0.75, 1.25);                                              \
-        EXPECT_NEAR(d_.bottom, e_.bottom + 0.75, 1.25);                                            \
-        EXPECT_NEAR(d_.top, e_.top - 0.75, 1.25);                                                  \
-    } while (0)
+// Pixel centres lie inside the figure, a little short of its outermost corners, by at most
+// 1.25 pixels at one pixel a point.
+void expectExtent(const Box &drawn, const Box &expected, double scale, const char *what) {
+    const double in = 0.75, slack = 1.25 * scale;
+    EXPECT_NEAR(drawn.left, expected.left + in, slack) << what;
+    EXPECT_NEAR(drawn.right, expected.right - in, slack) << what;
+    EXPECT_NEAR(drawn.bottom, expected.bottom + in, slack) << what;
+    EXPECT_NEAR(drawn.top, expected.top - in, slack) << what;
+}
 
-// One tetrahedron per figure, camera and figure unturned, one point per unit of 1/200 figure:
-// seen from +Z the dark figure shows its three faces round the apex, the light one (turned a half
-// turn about Y) its base, and together they make a six-pointed star about the view's centre.
-static const QByteArray single = "lowThresh=0\nhighThresh=0\ncam_orientation_y=0\n"
-                                 "cam_orientation_z=0\ncam_zoom=1\n";
-namespace {
 struct Point {
     int x, y;
     int red() const { return backPixel(x, y)[0]; }
 };
-} // namespace
-static const Point face1{190, 150}; // dark face a b c, on the -X side of the apex
-static const Point face2{270, 153}; // dark face a d b, a point of the star only it covers
-static const Point base{110, 150};  // the light figure's base, a point only it covers
 
+// One tetrahedron per figure, camera and figure unturned, one point per unit of 1/200 figure:
+// seen from +Z the dark figure shows its three faces round the apex, the light one (turned a half
+// turn about Y) its base, and together they make a six-pointed star about the view's centre.
+const QByteArray single = "lowThresh=0\nhighThresh=0\ncam_orientation_y=0\n"
+                          "cam_orientation_z=0\ncam_zoom=1\n";
+const Point face1{190, 150}; // dark face a b c, on the -X side of the apex
+const Point face2{270, 153}; // dark face a d b, a point of the star only it covers
+const Point base{110, 150};  // the light figure's base, a point only it covers
+
+} // namespace
+
+// Lit, each face takes its level from its normal; a camera turned a half turn about Y swaps the
+// figures (the light apex, the dark base); flat, the dark figure is black and the light white.
 TEST_F(ViewTest, FacesTakeTheirGreyLevelsUnderTheLight) {
     start(single);
-    frame();
     const Vec3 *k = cornerVectors; // a face's inward normal is its opposite corner
-    const Mat3 halfTurn = rotation(180, {0, 1, 0});
-    EXPECT_NEAR(face1.red(), litLevel(0.25, k[3]), 1);
-    EXPECT_NEAR(face2.red(), litLevel(0.25, k[2]), 1);
-    EXPECT_NEAR(base.red(), litLevel(0.75, halfTurn * k[0]), 1);
-    EXPECT_EQ(backPixel(5, 5)[0], 204);
-
-    // A camera turned a half turn about Y swaps the figures: the light apex, the dark base.
-    view->cam.o.y = 180;
-    frame();
-    EXPECT_NEAR(face1.red(), litLevel(0.75, k[3]), 1);
-    EXPECT_NEAR(face2.red(), litLevel(0.75, k[2]), 1);
-    EXPECT_NEAR(base.red(), litLevel(0.25, halfTurn * k[0]), 1);
-
-    // Flat: the dark figure black, the light one white.
+    const Vec3 under = rotation(180, {0, 1, 0}) * k[0];
+    for (const auto &[turn, lit, dark, light] :
+         {std::tuple(0.0f, true, 0.25, 0.75), std::tuple(180.0f, true, 0.75, 0.25)}) {
+        view->cam.o.y = turn;
+        frame();
+        EXPECT_NEAR(face1.red(), litLevel(dark, k[3]), 1) << turn;
+        EXPECT_NEAR(face2.red(), litLevel(dark, k[2]), 1) << turn;
+        EXPECT_NEAR(base.red(), litLevel(light, under), 1) << turn;
+    }
     view->cam.o.y = 0;
     view->lightScene = false;
     frame();
-    EXPECT_EQ(std::make_tuple(face1.red(), face2.red(), base.red()), std::make_tuple(0, 0, 255));
+    EXPECT_EQ(std::make_tuple(face1.red(), face2.red(), base.red(), backPixel(5, 5)[0]),
+              std::make_tuple(0, 0, 255, 204));
 }
 
 // Outline copies are shifted by 1/40 of each corner, 5 points per unit of corner here: the dark
 // star point at +X (tip at 315.47) grows by 2.89 points, and on the row 10.5 points above the
 // axis its rim runs from 297.28 to 300.17; the light point at -X likewise from 102.72 to 99.83.
+// Lit, both rims are black; flat, the dark figure's turns white. No black inside: the outlines'
+// depth is cleared before the figures.
 TEST_F(ViewTest, OutlinesAreRimsOnly) {
     start(single + "drawBorder=YES\n");
+    const Point darkRim{299, 160}, pastDark{300, 160}, darkFace{296, 160}, lightRim{100, 160},
+        pastLight{99, 160};
     frame();
-    const int row = 160;
-    EXPECT_EQ(backPixel(299, row)[0], 0); // the dark figure's rim, black when lit
-    EXPECT_EQ(backPixel(300, row)[0], 204);
-    EXPECT_NEAR(backPixel(296, row)[0], litLevel(0.25, cornerVectors[2]), 1);
-    EXPECT_EQ(backPixel(100, row)[0], 0); // the light figure's rim
-    EXPECT_EQ(backPixel(99, row)[0], 204);
-    // No black inside: the outlines' depth is cleared before the figures.
+    EXPECT_EQ(std::make_tuple(darkRim.red(), pastDark.red(), lightRim.red(), pastLight.red()),
+              std::make_tuple(0, 204, 0, 204));
+    EXPECT_NEAR(darkFace.red(), litLevel(0.25, cornerVectors[2]), 1);
     EXPECT_NEAR(face1.red(), litLevel(0.25, cornerVectors[3]), 1);
     EXPECT_NEAR(base.red(), 255, 1);
-
-    view->lightScene = false; // the dark figure's rim turns white, the light one's stays black
+    view->lightScene = false;
     frame();
-    EXPECT_EQ(std::make_tuple(backPixel(299, row)[0], backPixel(100, row)[0], face1.red()),
+    EXPECT_EQ(std::make_tuple(darkRim.red(), lightRim.red(), face1.red()),
               std::make_tuple(255, 0, 0));
 }
 
-// Depth 1 only, with constant waves: each figure is four copies of size s at dist x each corner,
-// so the star reaches (dist + size) x the corners, whatever the copies' turn. The turn shows on
-// the copy at the apex, which faces the eye: a small triangle pointing along +X (corner d), a
-// quarter turn points it straight up. Then the default scene at a fixed phase, seen on a screen
-// larger than the view.
-TEST_F(ViewTest, ExtentFollowsDistanceSizeTurnAndZoom) {
-    start(single + "cam_zoom=0.85\nlowThresh=1\nhighThresh=1\n");
-    for (const auto &[distDelta, sizeDelta] : {std::pair(-1.6f, 8.86f), std::pair(0.5f, -3.544f)}) {
-        view->distSine = {0, 0, distDelta, 0}; // f, a, d, p: the wave is its delta
-        view->sizeSine = {0, 0, sizeDelta, 0};
+// Scenes with constant waves (the distance factor is 0.75 d + 1.25, the size 0.125 d + 0.493):
+// depth 1 only, at both ends of the size; the camera and the figure turned about X, then Y, then
+// Z; and the default scene at a fixed phase, seen on a screen larger than the view.
+TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
+    start(single);
+    const std::pair<Scene, double> scenes[] = {
+        // the scene, the screen's size in views
+        {{{0, 0, 0}, 0.85, {0, 0, 0}, 1, 1, -1.6 * 0.75 + 1.25, 8.86 * 0.125 + 0.493}, 1},
+        {{{0, 0, 0}, 0.85, {0, 0, 0}, 1, 1, 0.5 * 0.75 + 1.25, -3.544 * 0.125 + 0.493}, 1},
+        {{{30, 50, 70}, 0.7, {25, 0, 40}, 0, 1, 1.25, -0.5 * 0.125 + 0.493}, 1},
+        {{{0, -54.735, 120},
+          2,
+          {0, 0, 0},
+          1,
+          3,
+          (-0.59 + 0.382 * std::sin(1.25 * 4.5)) * 0.75 + 1.25,
+          (-0.12 + 0.2 * std::sin(M_PI + 1.25 * 4.5)) * 0.125 + 0.493},
+         2.5}};
+    for (const auto &[scene, screen] : scenes) {
+        const bool defaults = screen > 1;
+        if (defaults) {
+            start("delay=YES\n");
+            view->screenSize = QSizeF(screen * width, screen * height);
+            view->resizeGL();
+            now += 10; // rads 1.25
+        } else {
+            view->cam.o = {float(scene.cam.x), float(scene.cam.y), float(scene.cam.z)};
+            view->o = {float(scene.o.x), float(scene.o.y), float(scene.o.z)}; // held by the delay
+            view->cam.zoom = float(scene.zoom);
+            view->low = scene.low;
+            view->high = scene.high;
+            view->distSine = {0, 0, float((scene.dist - 1.25) / 0.75), 0}; // f, a, d, p
+            view->sizeSine = {0, 0, float((scene.size - 0.493) / 0.125), 0};
+        }
         frame();
-        Scene scene;
-        scene.zoom = 0.85;
-        scene.low = scene.high = 1;
-        scene.dist = distDelta * 0.75 + 1.25;
-        scene.size = sizeDelta * 0.125 + 0.493;
-        EXPECT_EXTENT(drawnBox(), expectedBox(scene, width));
+        expectExtent(drawnBox(backImage()), expectedBox(scene, {width, height}, screen * height), 1,
+                     defaults ? "defaults" : "constant waves");
     }
+}
 
-    view->cam.zoom = 1;
+// The copies' turn shows on the copy at the apex, which faces the eye: a small triangle pointing
+// along +X (corner d); a quarter turn (turn delta 0.75) points it straight up.
+TEST_F(ViewTest, TheTurnWaveTurnsTheCopies) {
+    start(single + "lowThresh=1\nhighThresh=1\n");
     view->distSine = {0, 0, 0, 0};       // 1.25: the apex copy stands clear of the others
     view->sizeSine = {0, 0, -2.344f, 0}; // 0.2: its corners 23.1 points from the centre
     const Point tip{width / 2, height / 2 + 21};
     frame();
-    EXPECT_EQ(tip.red(), 204);         // unturned, the two figures' apex copies make a star
-    view->turnSine = {0, 0, 0.75f, 0}; // 90 degrees: both point up
+    EXPECT_EQ(tip.red(), 204);
+    view->turnSine = {0, 0, 0.75f, 0};
     frame();
     EXPECT_NE(tip.red(), 204);
-
-    QFile::remove(settingsStore().fileName());
-    start();
-    view->screenSize = QSizeF(2.5 * width, 2.5 * height);
-    view->resizeGL();
-    now += 10; // rads 1.25
-    frame();
-    Scene defaults;
-    defaults.cam = {0, -54.735, 120};
-    defaults.zoom = 2;
-    defaults.low = 1;
-    defaults.high = 3;
-    defaults.dist = (-0.59 + 0.382 * std::sin(1.25 * 4.5)) * 0.75 + 1.25;
-    defaults.size = (-0.12 + 0.2 * std::sin(3.141592653589793 + 1.25 * 4.5)) * 0.125 + 0.493;
-    EXPECT_EXTENT(drawnBox(), expectedBox(defaults, 2.5 * width));
-}
-
-// Each order of the camera's and the figure's rotations gives a different picture.
-TEST_F(ViewTest, CameraAndFigureTurnAboutXThenYThenZ) {
-    start(single + "cam_zoom=0.7\nhighThresh=1\n");
-    view->cam.o = {30, 50, 70};
-    view->o = {25, 0, 40}; // held still by the start delay
-    view->distSine = {0, 0, 0, 0};
-    view->sizeSine = {0, 0, -0.5f, 0};
-    frame();
-    Scene scene;
-    scene.cam = {30, 50, 70};
-    scene.o = {25, 0, 40};
-    scene.zoom = 0.7;
-    scene.high = 1;
-    scene.dist = 1.25;
-    scene.size = -0.5 * 0.125 + 0.493;
-    EXPECT_EXTENT(drawnBox(), expectedBox(scene, width));
 }
 
 // Pictures drawn off screen: at the view's own size the frame on screen, pixel for pixel; at
 // three times the size the same scene three times larger; at other proportions the screen's
 // height fills the picture's and the figure keeps its shape. Nothing steps the animation, and
-// the background can be left transparent.
+// the background can be left transparent; empty and beyond-8K sizes give no picture.
 TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
     start(single);
     frame();
-    const std::vector<unsigned char> shown = backRGBA(width, height);
-    const float rads = view->rads, spin = view->o.z;
-    const QImage same = view->picture(QSize(width, height), false);
-    ASSERT_EQ(same.size(), QSize(width, height));
-    const QImage upright = same.mirrored(); // GL's rows, bottom first
-    EXPECT_EQ(0, std::memcmp(upright.constBits(), shown.data(), shown.size()));
-    EXPECT_EQ(std::make_tuple(view->rads, view->o.z), std::make_tuple(rads, spin));
-
-    Scene scene; // single's
-    const Box box = expectedBox(scene, width);
-    for (const QSize size : {QSize(3 * width, 3 * height), QSize(1600, 900)}) {
-        const QImage picture = view->picture(size, false).mirrored(); // bottom row first
-        const double scale = size.height() / double(height); // the screen's height fills it
-        Box drawn{1e9, -1e9, 1e9, -1e9};
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x)
-                if (qRed(picture.pixel(x, y)) != 204) {
-                    drawn = {std::min(drawn.left, x + 0.5), std::max(drawn.right, x + 0.5),
-                             std::min(drawn.bottom, y + 0.5), std::max(drawn.top, y + 0.5)};
-                }
-        const Box expected{size.width() / 2.0 + (box.left - width / 2.0) * scale,
-                           size.width() / 2.0 + (box.right - width / 2.0) * scale,
-                           (box.bottom - height / 2.0) * scale + size.height() / 2.0,
-                           (box.top - height / 2.0) * scale + size.height() / 2.0};
-        EXPECT_NEAR(drawn.left, expected.left + 0.75, 1.25 * scale) << size.width();
-        EXPECT_NEAR(drawn.right, expected.right - 0.75, 1.25 * scale) << size.width();
-        EXPECT_NEAR(drawn.bottom, expected.bottom + 0.75, 1.25 * scale) << size.width();
-        EXPECT_NEAR(drawn.top, expected.top - 0.75, 1.25 * scale) << size.width();
-    }
-
+    const QImage shown = backImage();
+    const auto still = std::make_tuple(view->rads, view->o.z);
+    EXPECT_EQ(view->picture(QSize(width, height), false).mirrored(), shown);
+    for (const QSize size : {QSize(3 * width, 3 * height), QSize(1600, 900)})
+        expectExtent(drawnBox(view->picture(size, false).mirrored()),
+                     expectedBox(Scene(), size, height), size.height() / double(height), "picture");
     const QImage clear = view->picture(QSize(width, height), true);
-    EXPECT_EQ(clear.pixel(0, 0), 0u); // no background: every byte 0
-    EXPECT_EQ(qAlpha(clear.pixel(face1.x, height - 1 - face1.y)), 255);
-    EXPECT_EQ(qRed(clear.pixel(face1.x, height - 1 - face1.y)), face1.red());
+    const QRgb face = clear.pixel(face1.x, height - 1 - face1.y);
+    EXPECT_EQ(std::make_tuple(clear.pixel(0, 0), qAlpha(face), qRed(face)),
+              std::make_tuple(0u, 255, face1.red()));
     EXPECT_TRUE(view->picture(QSize(0, 10), false).isNull());
     EXPECT_TRUE(view->picture(QSize(7681, 4320), false).isNull());
-    EXPECT_EQ(std::make_tuple(view->rads, view->o.z), std::make_tuple(rads, spin));
+    EXPECT_EQ(std::make_tuple(view->rads, view->o.z), still);
 }

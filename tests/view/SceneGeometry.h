@@ -7,6 +7,9 @@
 
 struct Vec3 {
     double x, y, z;
+    Vec3 operator+(Vec3 v) const { return {x + v.x, y + v.y, z + v.z}; }
+    Vec3 operator*(double s) const { return {x * s, y * s, z * s}; }
+    double dot(Vec3 v) const { return x * v.x + y * v.y + z * v.z; }
 };
 using Mat3 = std::array<Vec3, 3>; // rows
 
@@ -29,9 +32,6 @@ struct Scene {
 // Eye-space corners of every tetrahedron of both figures (the light one turned a half turn about
 // Y), in points: the camera at (0, 0, -10) after its rotations, the figure scaled by 200 x zoom.
 std::vector<Vec3> sceneCorners(const Scene &scene);
-
-// The model-view rotation of the dark (halfTurn false) or the light figure.
-Mat3 figureRotation(const Scene &scene, bool halfTurn);
 
 // 0..255 level of a lit face: grey level x (0.2 model ambient + 1 light ambient + diffuse),
 // with the light from (1, 0, -1) and the face's inward normal n in eye space.

@@ -55,20 +55,10 @@ static double expected(const Row &row, const char *text) {
     return row.kind == 'i' ? std::atof(text) : double(std::strtof(text, nullptr));
 }
 
-// The defaults are registered in order with their kinds, and a first run reads each into its
-// field; then every key, written through the store under its own name, reaches the file and, at
-// the next start, its own field.
-TEST_F(ViewTest, EveryKeyIsRegisteredAndFeedsItsFieldThroughARealFile) {
-    const Defaults::Table table = defaultsTable();
-    ASSERT_EQ(table.size(), std::size(rows));
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const Row &row = rows[i];
-        const QVariant normal = row.kind == 'b'   ? QVariant(QString(row.normal))
-                                : row.kind == 'i' ? QVariant(qint64(std::atoll(row.normal)))
-                                                  : QVariant(std::strtof(row.normal, nullptr));
-        EXPECT_EQ(std::make_tuple(table[i].first, table[i].second.typeId(), table[i].second),
-                  std::make_tuple(QString(row.key), normal.typeId(), normal));
-    }
+// A first run reads each default into its field, from memory; then every key, written through
+// the store under its own name, reaches the file and, at the next start, its own field.
+TEST_F(ViewTest, EveryKeyFeedsItsFieldThroughARealFile) {
+    ASSERT_EQ(defaultsTable().size(), std::size(rows));
     start();
     for (const Row &row : rows)
         EXPECT_EQ(row.field(*view), expected(row, row.normal)) << row.key;

@@ -14,31 +14,15 @@
 
 class TestView : public LWTetravoluteView {
 public:
-    using LWTetravoluteView::bobble;
-    using LWTetravoluteView::bubble;
-    using LWTetravoluteView::cam;
-    using LWTetravoluteView::distSine;
-    using LWTetravoluteView::drawBorder;
-    using LWTetravoluteView::drawSmooth;
-    using LWTetravoluteView::fade;
-    using LWTetravoluteView::high;
-    using LWTetravoluteView::inFullScreen;
-    using LWTetravoluteView::lightScene;
-    using LWTetravoluteView::logo;
-    using LWTetravoluteView::low;
-    using LWTetravoluteView::o;
-    using LWTetravoluteView::rads;
-    using LWTetravoluteView::screenSize;
-    using LWTetravoluteView::showAxis;
-    using LWTetravoluteView::showLogo;
-    using LWTetravoluteView::sizeSine;
-    using LWTetravoluteView::startTime;
-    using LWTetravoluteView::tetra;
-    using LWTetravoluteView::time;
-    using LWTetravoluteView::tracking;
-    using LWTetravoluteView::turnSine;
-    using LWTetravoluteView::updateTime;
-    using LWTetravoluteView::waitDelay;
+    using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
+        LWTetravoluteView::distSine, LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth,
+        LWTetravoluteView::fade, LWTetravoluteView::high, LWTetravoluteView::inFullScreen,
+        LWTetravoluteView::lightScene, LWTetravoluteView::logo, LWTetravoluteView::low,
+        LWTetravoluteView::o, LWTetravoluteView::rads, LWTetravoluteView::screenSize,
+        LWTetravoluteView::showAxis, LWTetravoluteView::showLogo, LWTetravoluteView::sizeSine,
+        LWTetravoluteView::startTime, LWTetravoluteView::tetra, LWTetravoluteView::time,
+        LWTetravoluteView::tracking, LWTetravoluteView::turnSine, LWTetravoluteView::updateTime,
+        LWTetravoluteView::waitDelay;
     int frames = 0;
 
     void drawRect(const QRectF &rect) override {
