@@ -12,15 +12,14 @@
 
 #include <QHash>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
-// The view's protected state, opened to the tests. The loaded view is a plain LWTetravoluteView,
-// so its fields are reached through member pointers, never a cast to a subclass.
-struct ViewState {
-    LWCam &cam;
-    bool &drawBorder, &drawSmooth, &inFullScreen, &lightScene, &showAxis, &showLogo, &waitDelay;
-    std::uint32_t &low, &high, &tetra;
-    float &bubble, &bobble;
+// A control of the panels, the setting it shows and the name a screen reader gives it.
+struct Control {
+    QString name;
+    Setting setting;
+    QString spoken;
 };
 
 class InterfaceTest : public ::testing::Test {
@@ -30,13 +29,18 @@ protected:
     // Writes the settings file as a person would edit it, then loads the interface.
     void load(const QByteArray &settings = {});
 
-    template <typename T> T *get(const QString &name) const {
+    template <typename T = QWidget> T *get(const QString &name) const {
         T *object = qobject_cast<T *>(named.value(name));
         EXPECT_TRUE(object) << qPrintable(name);
         return object;
     }
     LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
-    ViewState state() const;
+    // What the view holds for a setting, and whether it draws for full screen.
+    double field(Setting setting) const;
+    bool viewInFullScreen() const;
+    // Every switch and slider of the settings panel and the three wave editors.
+    static const std::vector<Control> &controls();
+    void showAllPanels();
     // The settings file's "key=value" lines, without the group header; one key's value or null.
     QStringList storedLines() const;
     QString stored(const QString &key) const;

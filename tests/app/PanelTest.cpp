@@ -1,6 +1,6 @@
 // The settings panel and the wave editors, driven as a user drives them: clicks and keys on their
-// real controls. Each row says what the control shows from the store, what it sends to the view
-// and what it writes; expectations come from the settings table's defaults and steps.
+// real controls. What each control shows, sends to the view and writes comes from the settings
+// table's defaults and steps and from the file the test wrote.
 #include "InterfaceFixture.h"
 
 #include "Keyboard.h"
@@ -9,108 +9,69 @@
 
 #include <QDesktopServices>
 #include <QRegularExpression>
-#include <QTest>
-#include <functional>
+#include <map>
+#include <set>
 
-namespace {
-
-QString written(double value) {
-    return QString::number(value);
+// What the store writes for a value of the setting's kind.
+static QString written(Setting setting, double value) {
+    if (settingsTable[setting].kind == SettingEntry::Bool)
+        return value ? "YES" : "NO";
+    return QString::number(float(value));
 }
 
-const char *const waveNames[] = {"dist", "size", "turn"};
-const char *const waveSliders[] = {"Amp", "Freq", "Delta", "Phase"}; // the table's order
-
-// The control that shows a setting; none for the camera's orientation, which the mouse sets.
-QString controlOf(Setting setting) {
-    static const std::pair<Setting, const char *> panel[] = {
-        {DrawShades, "shadeSwitch"}, {DrawBorder, "borderSwitch"},  {DrawSmooth, "smoothSwitch"},
-        {DrawAxis, "axisSwitch"},    {DrawLogo, "logoSwitch"},      {Delay, "delaySwitch"},
-        {CamZoom, "zoomSlider"},     {LowThresh, "lowDepthSlider"}, {HighThresh, "highDepthSlider"},
-        {TetraTurn, "turnSlider"},   {TetraYank, "yankSlider"}};
-    for (const auto &[known, name] : panel)
-        if (known == setting)
-            return name;
-    if (setting < DistAmp)
-        return {};
-    return QString(waveNames[(setting - DistAmp) / 4]) + waveSliders[(setting - DistAmp) % 4] +
-           "Slider";
-}
-
-} // namespace
-
-// Every switch shows its stored value, and a click turns it over in the view and the store; the
-// delay reaches the store only, for the next start; a mixed switch counts as on.
-TEST_F(InterfaceTest, EverySwitchShowsSendsAndWritesItsSetting) {
-    load("drawShades=NO\ndrawAxis=YES\n");
-    const ViewState v = state();
-    const struct {
-        const char *name;
-        Setting setting;
-        bool *field; // none for the delay
-    } rows[] = {
-        {"shadeSwitch", DrawShades, &v.lightScene},  {"borderSwitch", DrawBorder, &v.drawBorder},
-        {"smoothSwitch", DrawSmooth, &v.drawSmooth}, {"axisSwitch", DrawAxis, &v.showAxis},
-        {"logoSwitch", DrawLogo, &v.showLogo},       {"delaySwitch", Delay, nullptr}};
-    controller->showPrefs(nullptr);
-    for (const auto &row : rows) {
-        Switch *box = get<Switch>(row.name);
-        // The file's two, the other defaults
-        const bool before = row.setting == DrawShades ? false
-                            : row.setting == DrawAxis ? true
-                                                      : bool(settingsTable[row.setting].value);
-        EXPECT_EQ(box->intValue(), int(before)) << row.name;
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-        EXPECT_EQ(stored(key(row.setting)), before ? "NO" : "YES") << row.name;
-        if (row.field) {
-            EXPECT_EQ(*row.field, !before) << row.name;
+// Every control shows its value (the file's, else the default); a click or a step from the
+// keyboard reaches its view field and its key, the delay its key only (read at the next start); a
+// wave's step writes its four keys, and one the range rule refuses (size sits at d + a = 1, turn
+// at d - a = -1) changes nothing. The depths stay ordered, the moved one keeping its value; a
+// mixed switch counts as on.
+TEST_F(InterfaceTest, EveryControlShowsSendsAndWritesItsSetting) {
+    const std::map<Setting, double> file = {{DrawShades, 0},   {DrawAxis, 1},    {CamZoom, 3},
+                                            {SizeAmp, 0.5},    {SizeDelta, 0.5}, {TurnAmp, 0.25},
+                                            {TurnDelta, -0.75}};
+    const std::set<Setting> refused = {SizeAmp, SizeDelta, TurnAmp};
+    QByteArray text;
+    for (const auto &[setting, value] : file)
+        text += (key(setting) + "=" + written(setting, value) + "\n").toLatin1();
+    load(text);
+    showAllPanels();
+    for (const Control &c : controls()) {
+        const SettingEntry &entry = settingsTable[c.setting];
+        const double before = file.count(c.setting) ? file.at(c.setting) : float(entry.value);
+        QWidget *control = get(c.name);
+        EXPECT_FLOAT_EQ(floatValue(control), before) << entry.key;
+        double after = !before;
+        if (qobject_cast<Switch *>(control)) {
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+        } else {
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Right);
+            after =
+                refused.count(c.setting) ? before : before + (entry.max - entry.min) / entry.steps;
         }
+        EXPECT_FLOAT_EQ(field(c.setting), c.setting == Delay ? before : after) << entry.key;
+        EXPECT_FLOAT_EQ(floatValue(control), after) << entry.key;
+        EXPECT_EQ(stored(entry.key), written(c.setting, after)) << entry.key;
+        const int wave = c.setting - (c.setting - DistAmp) % 4;
+        for (int i = 0; c.setting >= DistAmp && i < 4; ++i) // the whole record, refused or not
+            EXPECT_EQ(stored(key(Setting(wave + i))),
+                      written(Setting(wave + i), field(Setting(wave + i))))
+                << settingsTable[wave + i].key;
     }
-    EXPECT_TRUE(v.waitDelay); // read at the start, kept until the next
-    get<Switch>("smoothSwitch")->setIntValue(-1);
-    controller->updateSettings(get<Switch>("axisSwitch")); // any switch re-reads all six
-    EXPECT_TRUE(v.drawSmooth);
-    EXPECT_EQ(stored("drawSmooth"), "YES");
-}
-
-// Every slider shows its stored value; a step from the keyboard reaches its view field and its
-// key, and the whole group is written. The depths stay ordered: the moved one keeps its value.
-TEST_F(InterfaceTest, EverySliderShowsSendsAndWritesItsSetting) {
-    load("cam_zoom=3\n");
-    const ViewState v = state();
-    const struct {
-        const char *name;
-        Setting setting;
-        std::function<double()> field;
-    } rows[] = {{"lowDepthSlider", LowThresh, [&] { return v.low; }},
-                {"highDepthSlider", HighThresh, [&] { return v.high; }},
-                {"turnSlider", TetraTurn, [&] { return v.bubble; }},
-                {"yankSlider", TetraYank, [&] { return v.bobble; }},
-                {"zoomSlider", CamZoom, [&] { return v.cam.zoom; }}};
-    controller->showPrefs(nullptr);
-    for (const auto &row : rows) {
-        const SettingEntry &entry = settingsTable[row.setting];
-        const double before = row.setting == CamZoom ? 3 : entry.value;
-        const double after = before + (entry.max - entry.min) / entry.steps;
-        Slider *slider = get<Slider>(row.name);
-        EXPECT_FLOAT_EQ(slider->floatValue(), before) << row.name;
-        slider->setFocus();
-        QTest::keyClick(slider, Qt::Key_Right);
-        EXPECT_FLOAT_EQ(row.field(), after) << row.name;
-        EXPECT_EQ(stored(key(row.setting)), written(float(after))) << row.name;
-    }
-    EXPECT_EQ(storedLines().size(), 5); // each step wrote its whole group
-
     Slider *low = get<Slider>("lowDepthSlider"), *high = get<Slider>("highDepthSlider");
     QTest::keyClick(high, Qt::Key_Home); // high to 0: low follows it down
-    EXPECT_EQ(std::make_tuple(low->intValue(), v.low, v.high), std::make_tuple(0, 0u, 0u));
+    EXPECT_EQ(std::make_tuple(low->intValue(), field(LowThresh), field(HighThresh)),
+              std::make_tuple(0, 0.0, 0.0));
     QTest::keyClick(low, Qt::Key_End); // low to 4: high follows it up
     EXPECT_EQ(std::make_tuple(high->intValue(), stored("lowThresh"), stored("highThresh")),
               std::make_tuple(4, QString("4"), QString("4")));
+    get<Switch>("smoothSwitch")->setIntValue(-1);
+    controller->updateSettings(get("axisSwitch")); // any switch re-reads all six
+    EXPECT_EQ(std::make_pair(field(DrawSmooth), stored("drawSmooth")),
+              std::make_pair(1.0, QString("YES")));
 }
 
-// Restore Defaults after every one of the 26 settings was changed: the file holds no key, every
-// control shows its default and so does the view, and a restart reads the same.
+// Restore Defaults after every one of the 26 settings was changed: the file holds no key, and
+// every control and the view show the default.
 TEST_F(InterfaceTest, RestoreDefaultsPutsBackAll26Settings) {
     QByteArray file;
     for (int setting = 0; setting < SettingCount; ++setting) {
@@ -121,73 +82,26 @@ TEST_F(InterfaceTest, RestoreDefaultsPutsBackAll26Settings) {
                 "\n";
     }
     load(file);
-    for (const char *show : {"showPrefs", "showDist", "showSize", "showTurn"})
-        QMetaObject::invokeMethod(controller, show, Q_ARG(QObject *, nullptr));
-    QTest::mouseClick(get<QWidget>("restoreButton"), Qt::LeftButton);
+    showAllPanels();
+    QTest::mouseClick(get("restoreButton"), Qt::LeftButton);
     EXPECT_EQ(storedLines(), QStringList());
-    for (int setting = 0; setting < SettingCount; ++setting) {
-        const QString control = controlOf(Setting(setting));
-        if (!control.isEmpty()) {
-            EXPECT_FLOAT_EQ(floatValue(get<QObject>(control)), float(settingsTable[setting].value))
-                << settingsTable[setting].key;
-        }
-    }
-    const ViewState v = state();
-    EXPECT_EQ(std::make_tuple(v.cam.o.x, v.cam.o.y, v.cam.o.z, v.cam.zoom, v.low, v.showLogo),
-              std::make_tuple(0.0f, -54.735f, 120.0f, 2.0f, 1u, true));
-    EXPECT_EQ(std::make_tuple(view()->dist()->a, view()->size()->d, view()->turn()->a),
-              std::make_tuple(0.382f, -0.12f, 0.05f));
-}
-
-// Each wave's show action and each of its sliders: the panel shows the record, floats above the
-// main window and passes keys to the view; a step of a slider changes its field of that record
-// and writes the wave's four keys; amplitude and delta stop at the inclusive range rule.
-TEST_F(InterfaceTest, EachWaveEditorShowsAndChangesItsOwnRecord) {
-    load("size_amp=0.5\nsize_delta=0.5\nturn_amp=0.25\nturn_delta=-0.75\n");
-    // A step up of the amplitude or delta is refused where it takes d + a above 1 (size sits at
-    // 1) or d - a below -1 (turn sits at -1); the distance wave's defaults leave room.
-    const struct {
-        const char *show;
-        Setting amp;
-        LWSine *record;
-        QString refused; // the sliders whose step is refused
-    } waves[] = {{"showDist", DistAmp, view()->dist(), ""},
-                 {"showSize", SizeAmp, view()->size(), "AmpDelta"},
-                 {"showTurn", TurnAmp, view()->turn(), "Amp"}};
-    float LWSine::*const fields[] = {&LWSine::a, &LWSine::f, &LWSine::d, &LWSine::p};
-    for (const auto &w : waves) {
-        const QString wave = waveNames[(w.amp - DistAmp) / 4];
-        QMetaObject::invokeMethod(controller, w.show, Q_ARG(QObject *, nullptr));
-        QWidget *panel = get<QWidget>(wave + "Window");
-        EXPECT_TRUE(panel->isVisible() && windowLevel(panel) == 3 &&
-                    firstResponder(panel) == view())
-            << qPrintable(wave);
-        for (int i = 0; i < 4; ++i) {
-            const SettingEntry &entry = settingsTable[w.amp + i];
-            Slider *slider = get<Slider>(controlOf(Setting(w.amp + i)));
-            const float before = w.record->*fields[i];
-            EXPECT_FLOAT_EQ(slider->floatValue(), before) << entry.key;
-            slider->setValue(slider->value() + 1); // one step, as a drag sends it
-            const float after = w.refused.contains(waveSliders[i])
-                                    ? before
-                                    : float(before + (entry.max - entry.min) / entry.steps);
-            EXPECT_FLOAT_EQ(w.record->*fields[i], after) << entry.key;
-            EXPECT_FLOAT_EQ(slider->floatValue(), after) << entry.key;
-        }
-        for (int i = 0; i < 4; ++i) // all four, even after a refusal
-            EXPECT_EQ(stored(key(Setting(w.amp + i))), written(w.record->*fields[i]))
-                << settingsTable[w.amp + i].key;
-    }
+    for (const Control &c : controls())
+        EXPECT_FLOAT_EQ(floatValue(get(c.name)), float(settingsTable[c.setting].value))
+            << qPrintable(c.name);
+    for (int setting = 0; setting < SettingCount; ++setting)
+        EXPECT_FLOAT_EQ(field(Setting(setting)), float(settingsTable[setting].value))
+            << settingsTable[setting].key;
 }
 
 // A slider wired to another wave's action matches none of that editor's sliders: it changes no
-// record, and only that wave's keys are written again.
+// record, only that wave's keys are written again, and the fall-through is logged.
 TEST_F(InterfaceTest, AWronglyWiredSliderChangesNoRecord) {
     load();
     Slider *sizeAmp = get<Slider>("sizeAmpSlider");
     sizeAmp->setFloatValue(0.7f);
     controller->updateDist(sizeAmp);
-    EXPECT_EQ(std::make_tuple(view()->dist()->a, view()->size()->a), std::make_tuple(0.382f, 0.2f));
+    EXPECT_EQ(std::make_pair(field(DistAmp), field(SizeAmp)),
+              std::make_pair(double(0.382f), double(0.2f)));
     EXPECT_EQ(storedLines(),
               (QStringList{"dist_amp=0.382", "dist_delta=-0.59", "dist_freq=4.5", "dist_phase=0"}));
     LWSineController stranger;
@@ -216,14 +130,15 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
         return qGray(image.pixel(column, darkest)) < 200 ? darkest : -1;
     };
     *view()->turn() = {0, 0, 0.5f, 0}; // f, a, d, p: flat at 75.75 of 101 from the bottom
-    for (int column : {0, 128, 255})
-        EXPECT_EQ(darkestRow(column), 25) << column;
+    EXPECT_EQ(std::make_tuple(darkestRow(0), darkestRow(128), darkestRow(255)),
+              std::make_tuple(25, 25, 25));
     *view()->turn() = {1, 1, 0, 0}; // sin t: the top a quarter across, the bottom three
     EXPECT_EQ(std::make_tuple(darkestRow(64), darkestRow(192)), std::make_tuple(0, 100));
 }
 
-// The commands, through their application-wide shortcuts from any window; Close Panels closes
-// exactly the about, help and wave panels; the home page goes to the desktop from both places.
+// The commands, through their application-wide shortcuts from any window: each wave panel
+// floats above the main window and passes keys to the view; Close Panels closes exactly the
+// about, help and wave panels; the home page goes to the desktop from both places.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public slots:
@@ -235,25 +150,29 @@ public:
 
 TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     load();
-    QWidget *main = get<QWidget>("mainWindow");
+    QWidget *main = get("mainWindow");
     QTest::keyClick(main, Qt::Key_Comma, Qt::ControlModifier);
-    QTest::keyClick(get<QWidget>("prefsWindow"), Qt::Key_2, Qt::ControlModifier); // from a panel
+    QTest::keyClick(get("prefsWindow"), Qt::Key_2, Qt::ControlModifier); // from a panel
     for (const Qt::Key key : {Qt::Key_1, Qt::Key_3})
         QTest::keyClick(main, key, Qt::ControlModifier);
     QTest::keyClick(main, Qt::Key_F1);
     get<QAction>("actionAbout")->trigger();
     const char *closed[] = {"aboutBox", "helpBox", "distWindow", "sizeWindow", "turnWindow"};
     for (const char *panel : closed)
-        EXPECT_TRUE(get<QWidget>(panel)->isVisible()) << panel;
+        EXPECT_TRUE(get(panel)->isVisible()) << panel;
+    for (const char *panel : {"distWindow", "sizeWindow", "turnWindow"})
+        EXPECT_EQ(std::make_pair(windowLevel(get(panel)), firstResponder(get(panel))),
+                  std::make_pair(3, static_cast<QObject *>(view())))
+            << panel;
     get<QAction>("actionClosePanels")->trigger();
     for (const char *panel : closed)
-        EXPECT_FALSE(get<QWidget>(panel)->isVisible()) << panel;
-    EXPECT_TRUE(get<QWidget>("prefsWindow")->isVisible() && main->isVisible());
+        EXPECT_FALSE(get(panel)->isVisible()) << panel;
+    EXPECT_TRUE(get("prefsWindow")->isVisible() && main->isVisible());
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     get<QAction>("actionHomePage")->trigger();
-    QTest::mouseClick(get<QWidget>("aboutHome"), Qt::LeftButton);
+    QTest::mouseClick(get("aboutHome"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("https");
     EXPECT_EQ(catcher.opened, QList<QUrl>(2, QUrl("https://www.tetravolute.org/")));
 }
