@@ -8,19 +8,13 @@
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"
 #include "LogCapture.h"
+#include "SettingRows.h"
 #include "SettingsTable.h"
 
 #include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-
-// A control of the panels, the setting it shows and the name a screen reader gives it.
-struct Control {
-    QString name;
-    Setting setting;
-    QString spoken;
-};
 
 class InterfaceTest : public ::testing::Test {
 protected:
@@ -36,10 +30,9 @@ protected:
     }
     LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
     // What the view holds for a setting, and whether it draws for full screen.
-    double field(Setting setting) const;
+    double field(int setting) const { return viewField(*view(), setting); }
     bool viewInFullScreen() const;
-    // Every switch and slider of the settings panel and the three wave editors.
-    static const std::vector<Control> &controls();
+    // The settings panel and the three wave editors.
     void showAllPanels();
     // The settings file's "key=value" lines, without the group header; one key's value or null.
     QStringList storedLines() const;

@@ -7,55 +7,74 @@
 #include "LWSineView.h"
 #include "Windows.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <map>
 #include <set>
 
-// What the store writes for a value of the setting's kind.
-static QString written(Setting setting, double value) {
-    if (settingsTable[setting].kind == SettingEntry::Bool)
-        return value ? "YES" : "NO";
-    return QString::number(float(value));
+static QAccessibleInterface *accessible(QObject *object) {
+    return QAccessible::queryAccessibleInterface(object);
 }
 
-// Every control shows its value (the file's, else the default); a click or a step from the
-// keyboard reaches its view field and its key, the delay its key only (read at the next start); a
-// wave's step writes its four keys, and one the range rule refuses (size sits at d + a = 1, turn
-// at d - a = -1) changes nothing. The depths stay ordered, the moved one keeping its value; a
-// mixed switch counts as on.
-TEST_F(InterfaceTest, EveryControlShowsSendsAndWritesItsSetting) {
-    const std::map<Setting, double> file = {{DrawShades, 0},   {DrawAxis, 1},    {CamZoom, 3},
-                                            {SizeAmp, 0.5},    {SizeDelta, 0.5}, {TurnAmp, 0.25},
-                                            {TurnDelta, -0.75}};
-    const std::set<Setting> refused = {SizeAmp, SizeDelta, TurnAmp};
+// Every control shows its value (the file's, else the default) and says it to a screen reader,
+// by name, in the panel's units, with its range and step, controlling its value label; a click
+// or a step from the keyboard reaches its view field and its key, the delay its key only (read at
+// the next start). A wave's step writes its four keys, and one the range rule refuses (size sits
+// at d + a = 1, turn at d - a = -1) changes nothing. The depths stay ordered, the moved one
+// keeping its value; a mixed switch counts as on; a value set by a screen reader is the user's.
+TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
+    const std::map<int, double> file = {{DrawShades, 0},   {DrawAxis, 1},    {CamZoom, 3},
+                                        {SizeAmp, 0.5},    {SizeDelta, 0.5}, {TurnAmp, 0.25},
+                                        {TurnDelta, -0.75}};
+    const std::set<int> refused = {SizeAmp, SizeDelta, TurnAmp};
+    const auto written = [](int row, double value) {
+        return settingRows[row].kind == 'b' ? QString(value ? "YES" : "NO")
+                                            : QString::number(float(value));
+    };
     QByteArray text;
-    for (const auto &[setting, value] : file)
-        text += (key(setting) + "=" + written(setting, value) + "\n").toLatin1();
+    for (const auto &[row, value] : file)
+        text += QByteArray(settingRows[row].key) + "=" + written(row, value).toLatin1() + "\n";
     load(text);
     showAllPanels();
-    for (const Control &c : controls()) {
-        const SettingEntry &entry = settingsTable[c.setting];
-        const double before = file.count(c.setting) ? file.at(c.setting) : float(entry.value);
-        QWidget *control = get(c.name);
-        EXPECT_FLOAT_EQ(floatValue(control), before) << entry.key;
+    for (int i = 0; i < 26; ++i) {
+        const SettingRow &row = settingRows[i];
+        if (!row.control)
+            continue;
+        const double before = file.count(i) ? file.at(i) : row.normalValue();
+        const double step = (row.highest - row.lowest) / std::max(1, settingsTable[i].steps);
+        QWidget *control = get(row.control);
+        QAccessibleInterface *heard = accessible(control);
+        QAccessibleValueInterface *value = heard->valueInterface();
+        EXPECT_FLOAT_EQ(floatValue(control), before) << row.key;
+        EXPECT_EQ(std::make_pair(heard->text(QAccessible::Name), heard->role()),
+                  std::make_pair(QString(row.spoken),
+                                 row.kind == 'b' ? QAccessible::CheckBox : QAccessible::Slider));
         double after = !before;
-        if (qobject_cast<Switch *>(control)) {
+        if (row.kind == 'b') {
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
         } else {
+            ASSERT_TRUE(value) << row.key;
+            EXPECT_NEAR(value->currentValue().toDouble(), before, 1e-6) << row.key;
+            EXPECT_EQ(
+                std::make_pair(value->minimumValue().toDouble(), value->maximumValue().toDouble()),
+                std::make_pair(row.lowest, row.highest))
+                << row.key;
+            EXPECT_NEAR(value->minimumStepSize().toDouble(), step, 1e-12) << row.key;
+            const auto tied = heard->relations(QAccessible::Controlled); // its value label
+            EXPECT_TRUE(tied.size() == 1 &&
+                        tied[0].first->text(QAccessible::Name) == heard->text(QAccessible::Value))
+                << row.key;
             control->setFocus();
             QTest::keyClick(control, Qt::Key_Right);
-            after =
-                refused.count(c.setting) ? before : before + (entry.max - entry.min) / entry.steps;
+            after = refused.count(i) ? before : before + step;
         }
-        EXPECT_FLOAT_EQ(field(c.setting), c.setting == Delay ? before : after) << entry.key;
-        EXPECT_FLOAT_EQ(floatValue(control), after) << entry.key;
-        EXPECT_EQ(stored(entry.key), written(c.setting, after)) << entry.key;
-        const int wave = c.setting - (c.setting - DistAmp) % 4;
-        for (int i = 0; c.setting >= DistAmp && i < 4; ++i) // the whole record, refused or not
-            EXPECT_EQ(stored(key(Setting(wave + i))),
-                      written(Setting(wave + i), field(Setting(wave + i))))
-                << settingsTable[wave + i].key;
+        EXPECT_FLOAT_EQ(field(i), i == Delay ? before : after) << row.key;
+        EXPECT_FLOAT_EQ(floatValue(control), after) << row.key;
+        EXPECT_EQ(stored(row.key), written(i, after)) << row.key;
+        for (int k = i - (i - DistAmp) % 4; i >= DistAmp && k < i - (i - DistAmp) % 4 + 4; ++k)
+            EXPECT_EQ(stored(settingRows[k].key), written(k, field(k)))
+                << settingRows[k].key; // the whole record
     }
     Slider *low = get<Slider>("lowDepthSlider"), *high = get<Slider>("highDepthSlider");
     QTest::keyClick(high, Qt::Key_Home); // high to 0: low follows it down
@@ -66,31 +85,28 @@ TEST_F(InterfaceTest, EveryControlShowsSendsAndWritesItsSetting) {
               std::make_tuple(4, QString("4"), QString("4")));
     get<Switch>("smoothSwitch")->setIntValue(-1);
     controller->updateSettings(get("axisSwitch")); // any switch re-reads all six
-    EXPECT_EQ(std::make_pair(field(DrawSmooth), stored("drawSmooth")),
-              std::make_pair(1.0, QString("YES")));
+    accessible(get("zoomSlider"))->valueInterface()->setCurrentValue(1.0);
+    EXPECT_EQ(std::make_tuple(field(DrawSmooth), stored("drawSmooth"), field(CamZoom),
+                              stored("cam_zoom")),
+              std::make_tuple(1.0, QString("YES"), 1.0, QString("1")));
 }
 
 // Restore Defaults after every one of the 26 settings was changed: the file holds no key, and
 // every control and the view show the default.
 TEST_F(InterfaceTest, RestoreDefaultsPutsBackAll26Settings) {
     QByteArray file;
-    for (int setting = 0; setting < SettingCount; ++setting) {
-        const SettingEntry &entry = settingsTable[setting];
-        file += QByteArray(entry.key) + "=" +
-                (entry.kind == SettingEntry::Bool ? QByteArray(entry.value ? "NO" : "YES")
-                                                  : QByteArray::number(entry.max)) +
-                "\n";
-    }
+    for (const SettingRow &row : settingRows)
+        file += QByteArray(row.key) + "=" + row.other + "\n";
     load(file);
     showAllPanels();
     QTest::mouseClick(get("restoreButton"), Qt::LeftButton);
     EXPECT_EQ(storedLines(), QStringList());
-    for (const Control &c : controls())
-        EXPECT_FLOAT_EQ(floatValue(get(c.name)), float(settingsTable[c.setting].value))
-            << qPrintable(c.name);
-    for (int setting = 0; setting < SettingCount; ++setting)
-        EXPECT_FLOAT_EQ(field(Setting(setting)), float(settingsTable[setting].value))
-            << settingsTable[setting].key;
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_FLOAT_EQ(field(i), settingRows[i].normalValue()) << settingRows[i].key;
+        if (settingRows[i].control)
+            EXPECT_FLOAT_EQ(floatValue(get(settingRows[i].control)), settingRows[i].normalValue())
+                << settingRows[i].key;
+    }
 }
 
 // A slider wired to another wave's action matches none of that editor's sliders: it changes no

@@ -23,17 +23,3 @@ TEST(Wave, ExactFloatResultsOverPhasesAndTimes) {
         EXPECT_EQ(bits, word) << t;
     }
 }
-
-// Whole turns after which all three waves and cos(t) repeat, worked out by hand: f = k / 100
-// repeats every 100 / gcd(k, 100) turns.
-TEST(Wave, CommonPeriodIsTheLeastWholeNumberOfTurns) {
-    for (const auto &[a, b, c, turns] : {std::array<float, 4>{4.5f, 4.5f, 0, 2}, // the defaults
-                                         {1, 2, 10, 1},        // whole frequencies: the rock's turn
-                                         {0.25f, 0.2f, 3, 20}, // 4 and 5 turns
-                                         {0.37f, 0, 0, 100},   // the longest on the grid
-                                         {0.01f, 9.99f, 0.5f, 100}}) {
-        const LWSine x{a, 1, 0, 0}, y{b, 1, 0, 0}, z{c, 1, 0, 0};
-        const LWSine *const waves[] = {&x, &y, &z};
-        EXPECT_DOUBLE_EQ(commonPeriod(waves, 3) / (2 * M_PI), turns) << a << " " << b << " " << c;
-    }
-}

@@ -1,0 +1,28 @@
+// The 26 settings written out by hand from the program's definition, apart from its own table, in
+// its order: key, kind, default, a value no default has, the range of the control that sets it,
+// and that control with the name a screen reader gives it. Shared by the view's and the
+// interface's tests, with what the view holds for each.
+#pragma once
+
+#include <QString>
+
+class LWTetravoluteView;
+
+struct SettingRow {
+    const char *key;
+    char kind;              // b bool, i integer, f float
+    const char *normal;     // the default, as the store writes it
+    const char *other;      // a value no default has, as the store writes it
+    double lowest, highest; // the control's range
+    const char *control;    // null for the camera's orientation, which the mouse sets
+    const char *spoken;
+
+    // What a field holds after reading text of the row's kind.
+    double read(const QString &text) const;
+    double normalValue() const { return read(normal); }
+};
+
+extern const SettingRow settingRows[26];
+
+// What a view holds for the setting of row.
+double viewField(LWTetravoluteView &view, int row);
