@@ -1,10 +1,11 @@
 // The settings panel and the wave editors, driven as a user drives them: clicks and keys on their
-// real controls. What each control shows, sends to the view and writes comes from the settings
-// table's defaults and steps and from the file the test wrote.
+// real controls. What each control shows, says, sends to the view and writes comes from the
+// hand-written settings table and from the file the test wrote.
 #include "InterfaceFixture.h"
 
 #include "Keyboard.h"
 #include "LWSineView.h"
+#include "Seen.h"
 #include "Windows.h"
 
 #include <QAccessible>
@@ -29,8 +30,7 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
                                         {TurnDelta, -0.75}};
     const std::set<int> refused = {SizeAmp, SizeDelta, TurnAmp};
     const auto written = [](int row, double value) {
-        return settingRows[row].kind == 'b' ? QString(value ? "YES" : "NO")
-                                            : QString::number(float(value));
+        return settingRows[row].kind != 'b' ? QString::number(float(value)) : value ? "YES" : "NO";
     };
     QByteArray text;
     for (const auto &[row, value] : file)
@@ -47,24 +47,20 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
         QAccessibleInterface *heard = accessible(control);
         QAccessibleValueInterface *value = heard->valueInterface();
         EXPECT_FLOAT_EQ(floatValue(control), before) << row.key;
-        EXPECT_EQ(std::make_pair(heard->text(QAccessible::Name), heard->role()),
-                  std::make_pair(QString(row.spoken),
-                                 row.kind == 'b' ? QAccessible::CheckBox : QAccessible::Slider));
+        EXPECT_EQ(seen(heard->text(QAccessible::Name), heard->role() == QAccessible::CheckBox),
+                  seen(row.spoken, row.kind == 'b'));
         double after = !before;
         if (row.kind == 'b') {
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
         } else {
-            ASSERT_TRUE(value) << row.key;
+            ASSERT_TRUE(value && heard->role() == QAccessible::Slider) << row.key;
             EXPECT_NEAR(value->currentValue().toDouble(), before, 1e-6) << row.key;
-            EXPECT_EQ(
-                std::make_pair(value->minimumValue().toDouble(), value->maximumValue().toDouble()),
-                std::make_pair(row.lowest, row.highest))
-                << row.key;
+            EXPECT_EQ(seen(value->minimumValue().toDouble(), value->maximumValue().toDouble()),
+                      seen(row.lowest, row.highest));
             EXPECT_NEAR(value->minimumStepSize().toDouble(), step, 1e-12) << row.key;
             const auto tied = heard->relations(QAccessible::Controlled); // its value label
             EXPECT_TRUE(tied.size() == 1 &&
-                        tied[0].first->text(QAccessible::Name) == heard->text(QAccessible::Value))
-                << row.key;
+                        tied[0].first->text(QAccessible::Name) == heard->text(QAccessible::Value));
             control->setFocus();
             QTest::keyClick(control, Qt::Key_Right);
             after = refused.count(i) ? before : before + step;
@@ -72,23 +68,20 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
         EXPECT_FLOAT_EQ(field(i), i == Delay ? before : after) << row.key;
         EXPECT_FLOAT_EQ(floatValue(control), after) << row.key;
         EXPECT_EQ(stored(row.key), written(i, after)) << row.key;
-        for (int k = i - (i - DistAmp) % 4; i >= DistAmp && k < i - (i - DistAmp) % 4 + 4; ++k)
-            EXPECT_EQ(stored(settingRows[k].key), written(k, field(k)))
-                << settingRows[k].key; // the whole record
+        const int wave = i - (i - DistAmp) % 4;
+        for (int k = wave; i >= DistAmp && k < wave + 4; ++k) // the whole record
+            EXPECT_EQ(stored(settingRows[k].key), written(k, field(k))) << settingRows[k].key;
     }
     Slider *low = get<Slider>("lowDepthSlider"), *high = get<Slider>("highDepthSlider");
     QTest::keyClick(high, Qt::Key_Home); // high to 0: low follows it down
-    EXPECT_EQ(std::make_tuple(low->intValue(), field(LowThresh), field(HighThresh)),
-              std::make_tuple(0, 0.0, 0.0));
+    EXPECT_EQ(seen(low->intValue(), field(LowThresh), field(HighThresh)), "0 0 0");
     QTest::keyClick(low, Qt::Key_End); // low to 4: high follows it up
-    EXPECT_EQ(std::make_tuple(high->intValue(), stored("lowThresh"), stored("highThresh")),
-              std::make_tuple(4, QString("4"), QString("4")));
+    EXPECT_EQ(seen(high->intValue(), stored("lowThresh"), stored("highThresh")), "4 4 4");
     get<Switch>("smoothSwitch")->setIntValue(-1);
     controller->updateSettings(get("axisSwitch")); // any switch re-reads all six
     accessible(get("zoomSlider"))->valueInterface()->setCurrentValue(1.0);
-    EXPECT_EQ(std::make_tuple(field(DrawSmooth), stored("drawSmooth"), field(CamZoom),
-                              stored("cam_zoom")),
-              std::make_tuple(1.0, QString("YES"), 1.0, QString("1")));
+    EXPECT_EQ(seen(field(DrawSmooth), stored("drawSmooth"), field(CamZoom), stored("cam_zoom")),
+              "1 YES 1 1");
 }
 
 // Restore Defaults after every one of the 26 settings was changed: the file holds no key, and
@@ -102,10 +95,9 @@ TEST_F(InterfaceTest, RestoreDefaultsPutsBackAll26Settings) {
     QTest::mouseClick(get("restoreButton"), Qt::LeftButton);
     EXPECT_EQ(storedLines(), QStringList());
     for (int i = 0; i < 26; ++i) {
-        EXPECT_FLOAT_EQ(field(i), settingRows[i].normalValue()) << settingRows[i].key;
-        if (settingRows[i].control)
-            EXPECT_FLOAT_EQ(floatValue(get(settingRows[i].control)), settingRows[i].normalValue())
-                << settingRows[i].key;
+        const SettingRow &row = settingRows[i];
+        EXPECT_FLOAT_EQ(field(i), row.normalValue()) << row.key;
+        EXPECT_FLOAT_EQ(row.control ? floatValue(get(row.control)) : field(i), row.normalValue());
     }
 }
 
@@ -116,15 +108,12 @@ TEST_F(InterfaceTest, AWronglyWiredSliderChangesNoRecord) {
     Slider *sizeAmp = get<Slider>("sizeAmpSlider");
     sizeAmp->setFloatValue(0.7f);
     controller->updateDist(sizeAmp);
-    EXPECT_EQ(std::make_pair(field(DistAmp), field(SizeAmp)),
-              std::make_pair(double(0.382f), double(0.2f)));
-    EXPECT_EQ(storedLines(),
-              (QStringList{"dist_amp=0.382", "dist_delta=-0.59", "dist_freq=4.5", "dist_phase=0"}));
+    EXPECT_EQ(seen(field(DistAmp), field(SizeAmp), storedLines()),
+              R"(0.382 0.2 QList(dist_amp=0.382, dist_delta=-0.59, dist_freq=4.5, dist_phase=0))");
     LWSineController stranger;
     QString log = capturedLog([&] { EXPECT_EQ(controller->getFunc(&stranger), nullptr); });
     EXPECT_TRUE(log.contains(QRegularExpression(
-        R"(fell through: LWController\(0x[0-9a-f]+, name = "controller"\) getFunc\n$)")))
-        << qPrintable(log);
+        R"(fell through: LWController\(0x[0-9a-f]+, name = "controller"\) getFunc\n$)")));
 }
 
 // The plot, rendered into an image (top row first): one period across the whole width, +1 at
@@ -146,10 +135,9 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
         return qGray(image.pixel(column, darkest)) < 200 ? darkest : -1;
     };
     *view()->turn() = {0, 0, 0.5f, 0}; // f, a, d, p: flat at 75.75 of 101 from the bottom
-    EXPECT_EQ(std::make_tuple(darkestRow(0), darkestRow(128), darkestRow(255)),
-              std::make_tuple(25, 25, 25));
+    EXPECT_EQ(seen(darkestRow(0), darkestRow(128), darkestRow(255)), "25 25 25");
     *view()->turn() = {1, 1, 0, 0}; // sin t: the top a quarter across, the bottom three
-    EXPECT_EQ(std::make_tuple(darkestRow(64), darkestRow(192)), std::make_tuple(0, 100));
+    EXPECT_EQ(seen(darkestRow(64), darkestRow(192)), "0 100");
 }
 
 // The commands, through their application-wide shortcuts from any window: each wave panel
@@ -173,18 +161,20 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         QTest::keyClick(main, key, Qt::ControlModifier);
     QTest::keyClick(main, Qt::Key_F1);
     get<QAction>("actionAbout")->trigger();
-    const char *closed[] = {"aboutBox", "helpBox", "distWindow", "sizeWindow", "turnWindow"};
-    for (const char *panel : closed)
-        EXPECT_TRUE(get(panel)->isVisible()) << panel;
+    const auto shown = [this] {
+        QStringList panels;
+        for (const char *panel :
+             {"prefsWindow", "aboutBox", "helpBox", "distWindow", "sizeWindow", "turnWindow"})
+            if (get(panel)->isVisible())
+                panels << QString("%1 %2").arg(panel).arg(windowLevel(get(panel)));
+        return panels.join(", ");
+    };
+    EXPECT_EQ(shown(),
+              "prefsWindow 3, aboutBox 0, helpBox 0, distWindow 3, sizeWindow 3, turnWindow 3");
     for (const char *panel : {"distWindow", "sizeWindow", "turnWindow"})
-        EXPECT_EQ(std::make_pair(windowLevel(get(panel)), firstResponder(get(panel))),
-                  std::make_pair(3, static_cast<QObject *>(view())))
-            << panel;
+        EXPECT_EQ(firstResponder(get(panel)), view()) << panel;
     get<QAction>("actionClosePanels")->trigger();
-    for (const char *panel : closed)
-        EXPECT_FALSE(get(panel)->isVisible()) << panel;
-    EXPECT_TRUE(get("prefsWindow")->isVisible() && main->isVisible());
-
+    EXPECT_EQ(seen(shown(), main->isVisible()), "prefsWindow 3 true");
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     get<QAction>("actionHomePage")->trigger();

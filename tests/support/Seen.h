@@ -1,0 +1,20 @@
+// Values as one line of text, each as QDebug writes it (unquoted, floats to six digits), separated
+// by spaces: one expectation compares many values and reads like a person's note of what they saw.
+#pragma once
+
+#include <QDebug>
+#include <QString>
+#include <ostream>
+
+template <typename... T> QString seen(const T &...values) {
+    QString text;
+    QDebug out(&text);
+    out.noquote().nospace();
+    ((out << values << ' '), ...);
+    return text.trimmed();
+}
+
+// Test failures print texts as text.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
