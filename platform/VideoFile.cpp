@@ -35,7 +35,9 @@ QString ffmpegError(int code) {
     return QString::fromUtf8(text);
 }
 
-// 216 colours of a 6-level cube and 40 greys: the figure is mostly grey, black and white.
+// 216 colours of a 6-level cube and 40 greys between its black and white: the figure is mostly
+// grey, black and white. No colour may appear twice: FFmpeg's GIF encoder drops repeated entries
+// from a frame's palette and sends their pixels to entry 0, black.
 constexpr int cubeColours = 216, greys = 40;
 
 std::array<std::uint32_t, 256> gifPalette() {
@@ -43,15 +45,19 @@ std::array<std::uint32_t, 256> gifPalette() {
     for (int i = 0; i < cubeColours; ++i)
         palette[i] = 0xff000000u | (i / 36 * 51) << 16 | (i / 6 % 6 * 51) << 8 | (i % 6 * 51);
     for (int i = 0; i < greys; ++i) {
-        const std::uint32_t level = i * 255 / (greys - 1);
+        const std::uint32_t level = (i + 1) * 255 / (greys + 1); // 6..248, none of the cube's
         palette[cubeColours + i] = 0xff000000u | level << 16 | level << 8 | level;
     }
     return palette;
 }
 
 std::uint8_t gifIndex(int r, int g, int b) {
-    if (std::max({r, g, b}) - std::min({r, g, b}) < 12) // grey enough
-        return std::uint8_t(cubeColours + ((r + g + b) * (greys - 1) + 382) / 765);
+    if (std::max({r, g, b}) - std::min({r, g, b}) < 12) {         // grey enough
+        const int step = ((r + g + b) * (greys + 1) + 382) / 765; // 0 black .. greys + 1 white
+        return std::uint8_t(step == 0      ? 0
+                            : step > greys ? cubeColours - 1
+                                           : cubeColours + step - 1);
+    }
     const auto level = [](int c) { return (c * 5 + 127) / 255; };
     return std::uint8_t(level(r) * 36 + level(g) * 6 + level(b));
 }
