@@ -1,7 +1,10 @@
 // Helpers for running the program itself.
 #include "Program.h"
 
+#include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 QProcessEnvironment programEnvironment(const QString &settings,
                                        const std::map<QString, QString> &changes,
@@ -21,4 +24,18 @@ QProcessEnvironment programEnvironment(const QString &settings,
 QStringList logLines(const QByteArray &text) {
     static const QRegularExpression logLine(R"(^\d{4}-\d\d-\d\d [\d:.]+ \w+\[\d+\] )");
     return QString::fromLocal8Bit(text).split('\n').filter(logLine);
+}
+
+Ended runProgram(const QStringList &arguments, const std::map<QString, QString> &changes,
+                 const QStringList &unset) {
+    QTemporaryDir settings;
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment(settings.path(), changes, unset));
+    program.start(TETRAVOLUTE, arguments);
+    EXPECT_TRUE(program.waitForFinished(30000)) << "still running after 30 s";
+    program.kill();
+    EXPECT_TRUE(QDir(settings.path()).isEmpty()) << "the settings were touched";
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            logLines(program.readAllStandardError()),
+            QString::fromLocal8Bit(program.readAllStandardOutput())};
 }

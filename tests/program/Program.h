@@ -1,5 +1,5 @@
-// The built program as a child process: its environment (settings in the test's own folder) and
-// the log lines it wrote.
+// The built program as a child process: its environment (settings in a folder of the test's own)
+// and what it said.
 #pragma once
 
 #include <QProcess>
@@ -13,3 +13,13 @@ QProcessEnvironment programEnvironment(const QString &settings,
                                        const QStringList &unset = {});
 // The program's own log lines ("2026-12-06 14:11:24.123 tetravolute[4321] ...") in text.
 QStringList logLines(const QByteArray &text);
+
+struct Ended {
+    int status; // -1 for a crash
+    QStringList lines;
+    QString out;
+};
+// Runs the program to its end (30 s at most) with its settings in a fresh folder, which it must
+// leave untouched.
+Ended runProgram(const QStringList &arguments, const std::map<QString, QString> &changes = {},
+                 const QStringList &unset = {});
