@@ -1,7 +1,8 @@
-// The panels for a keyboard and a screen reader: what the accessibility tree says of every control
-// (names, roles, values in the panel's units from the settings table), where space and Return go,
-// and the window and menu keys.
+// The panels for a keyboard and a screen reader: what the accessibility tree says of the panels
+// and the waves, where space and Return go, and the window and menu keys. Rows name keys as
+// QKeySequence writes them.
 #include "InterfaceFixture.h"
+#include "Seen.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,25 +17,25 @@ static QAccessibleInterface *accessible(QObject *object) {
 TEST_F(InterfaceTest, AScreenReaderHearsThePanelsAndTheWaves) {
     load();
     showAllPanels();
-    for (const auto &[panel, title] :
-         {std::pair("prefsWindow", "Tetravolute Settings"),
-          std::pair("distWindow", "Distance Wave"), std::pair("sizeWindow", "Size Wave"),
-          std::pair("turnWindow", "Turn Wave"), std::pair("aboutBox", "About Tetravolute"),
-          std::pair("helpBox", "Tetravolute Help")})
-        EXPECT_EQ(std::make_pair(accessible(get(panel))->role(),
-                                 accessible(get(panel))->text(QAccessible::Name)),
-                  std::make_pair(QAccessible::Dialog, QString(title)));
-    for (const auto &[wave, name, described] :
-         {std::tuple("dist", "Distance wave",
-                     "amplitude 0.382, delta -0.59, frequency 4.5, phase 0 π"),
-          std::tuple("size", "Size wave", "amplitude 0.2, delta -0.12, frequency 4.5, phase 1 π"),
-          std::tuple("turn", "Turn wave", "amplitude 0.05, delta 0, frequency 0, phase 0 π")})
+    QStringList heard;
+    for (const char *panel :
+         {"prefsWindow", "distWindow", "sizeWindow", "turnWindow", "aboutBox", "helpBox"})
+        heard << seen(accessible(get(panel))->role() == QAccessible::Dialog,
+                      accessible(get(panel))->text(QAccessible::Name));
+    EXPECT_EQ(heard.join(", "),
+              "true Tetravolute Settings, true Distance Wave, true Size Wave, true Turn Wave, "
+              "true About Tetravolute, true Tetravolute Help");
+    heard.clear();
+    for (const char *wave : {"dist", "size", "turn"})
         for (const char *object : {"Button", "Plot"}) {
             QAccessibleInterface *shown = accessible(get<QObject>(wave + QString(object)));
-            EXPECT_EQ(std::make_pair(shown->text(QAccessible::Name),
-                                     shown->text(QAccessible::Description)),
-                      std::make_pair(QString(name), QString(described)));
+            heard << shown->text(QAccessible::Name) + ": " + shown->text(QAccessible::Description);
         }
+    const char *const waves[] = {
+        "Distance wave: amplitude 0.382, delta -0.59, frequency 4.5, phase 0 π",
+        "Size wave: amplitude 0.2, delta -0.12, frequency 4.5, phase 1 π",
+        "Turn wave: amplitude 0.05, delta 0, frequency 0, phase 0 π"};
+    EXPECT_EQ(heard, QStringList({waves[0], waves[0], waves[1], waves[1], waves[2], waves[2]}));
     EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
               "Tetravolute figure");
 }
@@ -49,31 +50,13 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
     QWidget *prefs = get("prefsWindow");
     prefs->activateWindow();
     ASSERT_TRUE(becomesActive(prefs));
-    QStringList visited, order; // each, then the first again
+    QStringList visited;
     for (int i = 0; i < 16; ++i, QTest::keyClick(prefs, Qt::Key_Tab))
         visited << QApplication::focusWidget()->objectName();
-    order << "shadeSwitch"
-          << "borderSwitch"
-          << "smoothSwitch"
-          << "axisSwitch"
-          << "logoSwitch"
-          << "delaySwitch"
-          << "lowDepthSlider"
-          << "highDepthSlider"
-          << "turnSlider"
-          << "yankSlider"
-          << "zoomSlider"
-          << "distButton"
-          << "sizeButton"
-          << "turnButton"
-          << "restoreButton"
-          << "shadeSwitch";
-    EXPECT_EQ(visited, order);
-    const auto tabTo = [&](const QString &name, Qt::Key tab) {
-        while (QApplication::focusWidget() != named.value(name))
-            QTest::keyClick(prefs, tab);
-        return QApplication::focusWidget();
-    };
+    EXPECT_EQ(visited.join(' '),
+              "shadeSwitch borderSwitch smoothSwitch axisSwitch logoSwitch delaySwitch "
+              "lowDepthSlider highDepthSlider turnSlider yankSlider zoomSlider distButton "
+              "sizeButton turnButton restoreButton shadeSwitch");
     QApplication::focusWidget()->clearFocus();
     QWidget *axes = get("axisSwitch");
     QTest::mouseClick(axes, Qt::LeftButton, {}, QPoint(6, axes->height() / 2));
@@ -83,26 +66,27 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
     home->setFocus();
     int pressed = 0;
     QObject::connect(home, &QPushButton::clicked, [&] { ++pressed; });
-    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, none = Qt::NoModifier;
-    for (const auto &[focus, tab, key, modifiers, fullScreen, drawAxis] :
-         {// reached with Tab forwards, or backwards; full screen and the axes' key after
-          std::tuple("", Qt::Key_Tab, Qt::Key_Space, none, true, "YES"),
-          std::tuple("", Qt::Key_Tab, Qt::Key_Space, shift, false, "YES"),
-          std::tuple("aboutHome", Qt::Key_Tab, Qt::Key_Space, none, true, "YES"),
-          std::tuple("axisSwitch", Qt::Key_Tab, Qt::Key_Space, none, true, "NO"),
-          std::tuple("axisSwitch", Qt::Key_Tab, Qt::Key_Space, shift, true, "YES"),
-          std::tuple("axisSwitch", Qt::Key_Tab, Qt::Key_Return, none, true, "NO"),
-          std::tuple("zoomSlider", Qt::Key_Tab, Qt::Key_Space, none, false, "NO"),
-          std::tuple("axisSwitch", Qt::Key_Backtab, Qt::Key_Escape, none, false, "NO"),
-          std::tuple("axisSwitch", Qt::Key_Backtab, Qt::Key_Space, none, false, "YES")}) {
-        QWidget *target = QString(focus) == "aboutHome" ? home : *focus ? tabTo(focus, tab) : axes;
-        QTest::keyClick(target, key, modifiers);
-        EXPECT_EQ(std::make_pair(controller->inFullScreen, stored("drawAxis")),
-                  std::make_pair(fullScreen, QString(drawAxis)))
-            << focus << " " << key;
+    // The control, reached by Tab (or Shift+Tab: <), or clicked; the key; then full screen and
+    // the axes' key.
+    for (const QString row :
+         {"axisSwitch! Space => true YES", "axisSwitch! Shift+Space => false YES",
+          "aboutHome! Space => true YES", "axisSwitch Space => true NO",
+          "axisSwitch Shift+Space => true YES", "axisSwitch Return => true NO",
+          "zoomSlider Space => false NO", "<axisSwitch Esc => false NO",
+          "<axisSwitch Space => false YES"}) {
+        QString focus = row.section(' ', 0, 0);
+        QWidget *target = focus.endsWith('!') ? get(focus.chopped(1)) : nullptr;
+        while (!target && QApplication::focusWidget() != named.value(focus.remove('<')))
+            QTest::keyClick(prefs, row.startsWith('<') ? Qt::Key_Backtab : Qt::Key_Tab);
+        QTest::keySequence(target ? target : QApplication::focusWidget(),
+                           QKeySequence(row.section(' ', 1, 1)));
+        EXPECT_EQ(seen(controller->inFullScreen, stored("drawAxis")), row.section(" => ", 1))
+            << qPrintable(row);
     }
     EXPECT_EQ(pressed, 0);
-    QTest::keyClick(tabTo("restoreButton", Qt::Key_Tab), Qt::Key_Return);
+    while (QApplication::focusWidget() != named.value("restoreButton"))
+        QTest::keyClick(prefs, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(storedLines(), QStringList()); // pressed: every key removed
     for (const auto &[key, text] : {std::pair(Qt::Key_A, "a"), std::pair(Qt::Key_Shift, "")}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -120,34 +104,30 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
     controller->showPrefs(nullptr);
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
-    for (const auto &[next, control, modifiers] :
-         {std::tuple("mainWindow", "", Qt::NoModifier),
-          std::tuple("prefsWindow", "shadeSwitch", Qt::NoModifier),
-          std::tuple("distWindow", "distAmpSlider", Qt::NoModifier),
-          std::tuple("mainWindow", "", Qt::NoModifier),
-          std::tuple("distWindow", "distAmpSlider", Qt::ShiftModifier),
-          std::tuple("prefsWindow", "shadeSwitch", Qt::ShiftModifier)}) {
-        QTest::keyClick(QApplication::activeWindow(), Qt::Key_F6, modifiers);
-        ASSERT_TRUE(becomesActive(get(next))) << next;
-        EXPECT_TRUE(!*control || QApplication::focusWidget() == named.value(control)) << next;
+    for (const QString row :
+         {"F6 => mainWindow", "F6 => prefsWindow shadeSwitch", "F6 => distWindow distAmpSlider",
+          "F6 => mainWindow", "Shift+F6 => distWindow distAmpSlider",
+          "Shift+F6 => prefsWindow shadeSwitch"}) {
+        QTest::keySequence(QApplication::activeWindow(), QKeySequence(row.section(' ', 0, 0)));
+        ASSERT_TRUE(becomesActive(get(row.section(' ', 2, 2)))) << qPrintable(row);
+        EXPECT_TRUE(row.count(' ') == 2 ||
+                    QApplication::focusWidget() == named.value(row.section(' ', 3)));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // the keyboard's control
-    EXPECT_EQ(std::make_pair(stored("drawShades"), controller->inFullScreen),
-              std::make_pair(QString("NO"), false));
     QTest::keyClick(prefs, Qt::Key_W, Qt::ControlModifier);
     QTest::keyClick(main, Qt::Key_W, Qt::ControlModifier);
-    EXPECT_EQ(std::make_pair(prefs->isVisible(), main->isVisible()), std::make_pair(false, true));
+    EXPECT_EQ(
+        seen(stored("drawShades"), controller->inFullScreen, prefs->isVisible(), main->isVisible()),
+        "NO false false true");
     main->activateWindow();
     ASSERT_TRUE(becomesActive(main));
-    for (const auto &[key, modifiers, menu] :
-         {std::tuple(Qt::Key_F10, Qt::NoModifier, "menuTetravolute"),
-          std::tuple(Qt::Key_F10, Qt::ShiftModifier, "contextMenu"),
-          std::tuple(Qt::Key_Menu, Qt::NoModifier, "contextMenu"),
-          std::tuple(Qt::Key_W, Qt::AltModifier, "menuWindow")}) {
-        QTest::keyClick(main, key, modifiers);
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); })) << menu;
-        EXPECT_EQ(QApplication::activePopupWidget()->objectName(), menu);
-        if (QString(menu) != "menuWindow")
+    for (const QString row : {"F10 => menuTetravolute", "Shift+F10 => contextMenu",
+                              "Menu => contextMenu", "Alt+W => menuWindow"}) {
+        QTest::keySequence(main, QKeySequence(row.section(' ', 0, 0)));
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }))
+            << qPrintable(row);
+        EXPECT_EQ(QApplication::activePopupWidget()->objectName(), row.section(" => ", 1));
+        if (!row.startsWith("Alt"))
             QApplication::activePopupWidget()->close();
     }
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Z); // Si&ze Wave
@@ -158,7 +138,8 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
         for (QAction *action : get(name)->actions())
             if (!action->isSeparator())
                 keys << action->text().section('&', 1).left(1).toLower();
-        EXPECT_FALSE(keys.contains("")) << name;
-        EXPECT_EQ(keys.size(), QSet<QString>(keys.begin(), keys.end()).size()) << name;
+        EXPECT_TRUE(!keys.contains("") &&
+                    keys.size() == QSet<QString>(keys.begin(), keys.end()).size())
+            << name;
     }
 }

@@ -1,5 +1,6 @@
 // The animation step and the frame, driven by hand with a fake clock; pixels read back.
 #include "LogCapture.h"
+#include "Seen.h"
 #include "ViewFixture.h"
 
 #include <QTest>
@@ -13,8 +14,7 @@ TEST_F(ViewTest, StartDelayThenSpinAndRock) {
     start();
     now += 30.0;
     frame();
-    EXPECT_EQ(std::make_tuple(view->o.x, view->o.z, view->rads),
-              std::make_tuple(0.0f, 0.0f, 3.75f));
+    EXPECT_EQ(seen(view->o.x, view->o.z, view->rads), "0 0 3.75");
     now += 0.25;
     frame();
     EXPECT_EQ(view->o.z, -0.1f + 360.0f);
@@ -24,25 +24,22 @@ TEST_F(ViewTest, StartDelayThenSpinAndRock) {
     view->bubble = view->bobble = 0;
     view->o = {1, 0, 0};
     frame();
-    EXPECT_EQ(std::make_tuple(view->o.x, view->o.y, view->o.z), std::make_tuple(1.0f, 0.0f, 0.0f));
+    EXPECT_EQ(seen(view->o.x, view->o.y, view->o.z), "1 0 0");
 }
 
 // A month of running, the clock advancing in irregular jumps of about an hour, then frames at
-// 30 Hz over more than a whole period. Each step must advance the phase by 0.125 rad a second
-// within 1 % (modulo the wrap), no wave and no rock term may jump where the phase wraps, and the
+// 30 Hz over more than a whole period: each step advances the phase by 0.125 rad a second within
+// 1 % modulo the waves' common period (a wrap anywhere else would make a wave jump), and the
 // spin, at the slider's negative end or at any finite step, stays in [0, 360).
-TEST_F(ViewTest, AMonthOfRunningKeepsPaceContinuityAndTheSpinInRange) {
+TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndTheSpinInRange) {
     const auto inRange = [this] { return view->o.z >= 0 && view->o.z < 360; };
     // Waves of 4.5, 4.5 and 0 repeat after two turns; 0.37 only after 100, 2.5 after two.
     for (const auto &[settings, period] :
          {std::pair("tetraTurn=-2\n", 4 * M_PI),
           std::pair("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n", 200 * M_PI)}) {
         start(settings);
-        for (int hour = 0; hour < 30 * 24; ++hour) {
+        for (int hour = 0; hour < 30 * 24; ++hour, view->updateTime())
             now += 3600 + 0.37 * (hour % 7);
-            view->updateTime();
-            ASSERT_TRUE(inRange()) << view->o.z;
-        }
         const double frameStep = 0.125 / 30;
         for (int i = 0; i < int(period / frameStep) + 300; ++i) {
             const float before = view->rads;
@@ -51,12 +48,6 @@ TEST_F(ViewTest, AMonthOfRunningKeepsPaceContinuityAndTheSpinInRange) {
             ASSERT_NEAR(std::remainder(double(view->rads) - before, period), frameStep,
                         0.01 * frameStep)
                 << "at rads " << before;
-            // |d/dt a sin(p pi + f t)| <= |a f|; the slack covers the float product t * f.
-            for (const LWSine *wave : {&view->distSine, &view->sizeSine, &view->turnSine})
-                ASSERT_LE(std::fabs(f(wave, view->rads) - f(wave, before)),
-                          std::fabs(wave->a * wave->f) * frameStep * 1.01 + 3e-4)
-                    << "at rads " << before;
-            ASSERT_LE(std::fabs(std::cos(view->rads) - std::cos(before)), frameStep * 1.01 + 1e-4);
             ASSERT_TRUE(inRange()) << view->o.z;
         }
     }
@@ -78,17 +69,18 @@ TEST_F(ViewTest, AMonthOfRunningKeepsPaceContinuityAndTheSpinInRange) {
 TEST_F(ViewTest, FrameShowsBackgroundAndBothFigures) {
     start("drawShades=NO\nlowThresh=0\n");
     frame();
-    EXPECT_EQ(greyLevels(), (std::set<int>{0, 204, 255}));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND));
+    EXPECT_EQ(seen(greyLevels(), glIsEnabled(GL_LIGHTING), glIsEnabled(GL_BLEND)),
+              "QList(0, 204, 255) 0 0");
     view->drawSmooth = true;
     frame();
     EXPECT_GT(greyLevels().size(), 10u);
     view->low = 3;
     view->high = 2;
     frame();
-    EXPECT_EQ(greyLevels(), std::set<int>{204});
+    EXPECT_EQ(greyLevels(), QList<int>{204});
 }
 
+// The clock draws while the view is shown and idles while it is hidden.
 TEST_F(ViewTest, ClockDrawsWhileExposedAndIdlesWhileHidden) {
     start();
     QTest::qWait(300);
@@ -105,22 +97,19 @@ TEST_F(ViewTest, ClockDrawsWhileExposedAndIdlesWhileHidden) {
 TEST_F(ViewTest, ViewsBeyond8KUHDAreNotDrawn) {
     start("delay=NO\n");
     frame();
-    GLint viewport[4];
+    QStringList drawn;
     const QString log = capturedLog([&] {
-        for (const auto &[wide, high, drawn] :
-             {std::tuple(7681, 4320, false), std::tuple(7680, 4321, false),
-              std::tuple(16000, 16000, false), std::tuple(7680, 4320, true),
-              std::tuple(4320, 7680, true)}) {
-            const auto before = std::make_tuple(view->rads, view->o.z, view->time);
+        for (const QSize size : {QSize(7681, 4320), QSize(7680, 4321), QSize(16000, 16000),
+                                 QSize(7680, 4320), QSize(4320, 7680)}) {
+            const float before = view->rads;
             now += 1;
-            view->drawRect(QRectF(0, 0, wide, high));
+            view->drawRect(QRectF(QPointF(), size));
+            GLint viewport[4];
             glGetIntegerv(GL_VIEWPORT, viewport);
-            EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]) == std::make_tuple(wide, high),
-                      drawn)
-                << wide << " x " << high;
-            EXPECT_EQ(std::make_tuple(view->rads, view->o.z, view->time) != before, drawn);
+            drawn << seen(QSize(viewport[2], viewport[3]) == size, view->rads != before);
         }
     });
+    EXPECT_EQ(drawn.join(", "), "false false, false false, false false, true true, true true");
     EXPECT_EQ(log.count('\n'), 1) << log.toStdString();
     EXPECT_TRUE(log.contains("7681 x 4320 pixels")) << log.toStdString();
 }

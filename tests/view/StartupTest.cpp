@@ -49,7 +49,7 @@ TEST_F(ViewTest, LogoIsBlendedInFullScreenOnlyAndOnlyARightOne) {
     }
     view->inFullScreen = false;
     frame();
-    EXPECT_EQ(greyLevels(), std::set<int>{204});
+    EXPECT_EQ(greyLevels(), QList<int>{204});
     QTemporaryDir resources;
     setResourcePath(resources.path());
     for (const bool present : {true, false}) {

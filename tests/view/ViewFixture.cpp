@@ -23,10 +23,10 @@ void ViewTest::start(const QByteArray &settings) {
     view->resizeGL();
 }
 
-std::set<int> ViewTest::greyLevels() const {
+QList<int> ViewTest::greyLevels() const {
     std::set<int> levels;
     const auto pixels = backRGBA(width, height);
     for (std::size_t i = 0; i < pixels.size(); i += 4)
         levels.insert(pixels[i]);
-    return levels;
+    return QList<int>(levels.begin(), levels.end());
 }

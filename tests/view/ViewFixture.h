@@ -49,8 +49,8 @@ protected:
     void start(const QByteArray &settings = {});
     // One frame at the current fake time, as the clock would draw it.
     void frame() { view->drawRect(view->bounds()); }
-    // The red levels of the last frame, read back from the back buffer.
-    std::set<int> greyLevels() const;
+    // The red levels of the last frame, read back from the back buffer, in order.
+    QList<int> greyLevels() const;
 
     QTemporaryDir folder;
     std::unique_ptr<TestView> view;
