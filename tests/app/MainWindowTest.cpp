@@ -1,6 +1,7 @@
 // The main window on its screen, its minimising and the icon made from the frame, and Save
 // Picture.
 #include "InterfaceFixture.h"
+#include "Seen.h"
 
 #include "WindowContent.h"
 
@@ -10,7 +11,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <functional>
@@ -21,13 +21,11 @@
 TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     load();
     QWidget *main = get("mainWindow");
-    const QSize screen = main->screen()->geometry().size(),
-                chrome = main->size() - contentSize(main);
-    const int tallest = screen.height() - chrome.height();
-    EXPECT_EQ(std::make_tuple(contentSize(main), main->minimumSize() - chrome,
-                              main->maximumSize() - chrome),
-              std::make_tuple(screen / 2, screen / 8,
-                              QSize(screen.width() * tallest / screen.height(), tallest)));
+    const QSize screen = main->screen()->geometry().size(), bar = main->size() - contentSize(main);
+    const int tallest = screen.height() - bar.height();
+    EXPECT_EQ(
+        seen(contentSize(main), main->minimumSize() - bar, main->maximumSize() - bar),
+        seen(screen / 2, screen / 8, QSize(screen.width() * tallest / screen.height(), tallest)));
     setContentSize(main, QSize(screen.width() / 3, 100));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return std::abs(contentSize(main).height() - screen.height() / 3) <= 1; }));
@@ -36,62 +34,51 @@ TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return contentSize(main) == screen / 2; }));
 }
 
-// The icon is the view's centred square: for 801 x 600 it starts 100 pixels in, for 600 x 801
-// 100 up, so the figure (centred in the view) is centred in the icon either way, which holds 256
-// pixels, upright. Where nothing was drawn it is transparent; the flat dark figure stays opaque
-// black. The camera turned a quarter about Z points the dark figure's corner d up, the light
-// one's down.
-TEST_F(InterfaceTest, IconIsTheFramesCentredSquareWithoutBackground) {
+// Every way to minimise the window (the menu's command, its shortcut, the window manager's)
+// makes its icon from the frame first: the view's centred square, 256 pixels, upright, so the
+// figure (centred in the view) is centred in the icon for any proportions. Where nothing was
+// drawn it is transparent; the flat figures stay opaque. The camera turned a quarter about Z
+// points the dark figure's corner d up, the light one's down. Restored, the window takes the
+// program's icon again.
+TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
     load("drawShades=NO\nlowThresh=0\nhighThresh=0\ncam_orientation_y=0\ncam_orientation_z=90\n");
     QWidget *main = get("mainWindow");
+    const QIcon own(QPixmap(8, 8));
+    QApplication::setWindowIcon(own);
     setContentAspectRatio(main, QSizeF());
     main->setMinimumSize(0, 0);
-    for (const QSize size : {QSize(801, 600), QSize(600, 801), QSize(601, 600)}) {
+    for (const auto &[size, minimise] :
+         {std::pair<QSize, std::function<void()>>(
+              QSize(801, 600), [&] { QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier); }),
+          {QSize(600, 801), [&] { get<QAction>("actionMinimize")->trigger(); }},
+          {QSize(601, 600), [&] { main->setWindowState(Qt::WindowMinimized); }}}) {
         setContentSize(main, size);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view()->QWindow::size() == size; }));
         const int drawn = frames();
         ASSERT_TRUE(QTest::qWaitFor([&] { return frames() > drawn + 2; })); // at the new size
-        controller->generateMiniWindow();
-        ASSERT_EQ(main->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)});
+        main->setWindowIcon(QIcon());
+        minimise();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); }));
         const QImage image = main->windowIcon().pixmap(QSize(256, 256)).toImage();
         QRect opaque;
         double rows[2] = {0, 0}, counts[2] = {0, 0}; // black, white
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x) {
                 const QRgb c = image.pixel(x, y);
-                EXPECT_TRUE(qAlpha(c) == 255 || c == 0) << x << "," << y;
                 opaque |= qAlpha(c) ? QRect(x, y, 1, 1) : QRect();
                 for (int i : {0, 1})
                     if (c == (i ? 0xffffffffu : 0xff000000u))
                         rows[i] += y, counts[i] += 1;
+                EXPECT_TRUE(qAlpha(c) == 255 || c == 0) << x << "," << y;
             }
-        EXPECT_GT(counts[0], 20);
-        EXPECT_LT(rows[0] / counts[0], rows[1] / counts[1]); // rows counted from the top
-        EXPECT_NEAR(opaque.center().x(), 128, 2) << size.width();
-        EXPECT_NEAR(opaque.center().y(), 128, 2) << size.width();
-    }
-}
-
-// Every way to minimise the window makes its icon from the frame first: the menu's command and
-// its shortcut, and the window manager's (the window's state changing). Restored, the window
-// takes the program's icon again.
-TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIcon) {
-    load();
-    QWidget *main = get("mainWindow");
-    const QIcon own(QPixmap(8, 8));
-    QApplication::setWindowIcon(own);
-    for (const auto &[way, minimise] :
-         {std::pair<const char *, std::function<void()>>(
-              "Ctrl+M", [&] { QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier); }),
-          {"Minimize", [&] { get<QAction>("actionMinimize")->trigger(); }},
-          {"the window manager", [&] { main->setWindowState(Qt::WindowMinimized); }}}) {
-        main->setWindowIcon(QIcon());
-        minimise();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); })) << way;
-        EXPECT_EQ(main->windowIcon().availableSizes(), QList<QSize>{QSize(256, 256)}) << way;
+        EXPECT_EQ(seen(main->windowIcon().availableSizes(), counts[0] > 20,
+                       rows[0] / counts[0] < rows[1] / counts[1]),
+                  "QList(QSize(256, 256)) true true");
+        EXPECT_TRUE((opaque.center() - QPoint(128, 128)).manhattanLength() <= 2)
+            << opaque.center().x() << opaque.center().y();
         main->showNormal();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMinimized(); })) << way;
-        EXPECT_EQ(main->windowIcon().cacheKey(), own.cacheKey()) << way;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMinimized(); }));
+        EXPECT_EQ(main->windowIcon().cacheKey(), own.cacheKey());
     }
     QApplication::setWindowIcon(QIcon());
 }
@@ -108,40 +95,33 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
             reply(qobject_cast<QDialog *>(QApplication::activeModalWidget()));
         });
     };
-    const QString path = folder.filePath("shot.png");
-    QList<QVariant> offered;
-    answer([&](QDialog *dialog) {
-        auto *name = dialog->findChild<QLineEdit *>();
-        auto *sizes = dialog->findChild<QComboBox *>();
-        offered << name->text();
-        for (int i = 0; i < sizes->count(); ++i)
-            offered << sizes->itemData(i).toSize();
-        name->setText(path);
-        sizes->setCurrentIndex(sizes->findData(QSize(1920, 1080)));
-        dialog->findChild<QCheckBox *>()->setChecked(true);
-        dialog->accept();
-    });
-    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
-    ASSERT_EQ(offered.size(), 6);
-    EXPECT_TRUE(QRegularExpression(".*/tetravolute-\\d{8}-\\d{6}\\.png$")
-                    .match(offered[0].toString())
-                    .hasMatch());
-    EXPECT_EQ(
-        offered.mid(1),
-        (QList<QVariant>{view()->QWindow::size(), main->screen()->size() * main->devicePixelRatio(),
-                         QSize(1920, 1080), QSize(3840, 2160), QSize(7680, 4320)}));
-    const QImage saved(path);
-    EXPECT_EQ(std::make_pair(saved.size(), saved.pixelColor(0, 0).alpha()),
-              std::make_pair(QSize(1920, 1080), 0));
-    QString said;
-    answer([&](QDialog *dialog) {
-        dialog->findChild<QLineEdit *>()->setText(folder.filePath("shot.nothing"));
-        answer([&](QDialog *message) {
-            said = message->findChild<QLabel *>("qt_msgbox_label")->text();
-            message->reject();
+    QStringList offered;
+    for (const char *name : {"shot.png", "shot.nothing"}) {
+        answer([&](QDialog *dialog) {
+            auto *sizes = dialog->findChild<QComboBox *>();
+            offered << dialog->findChild<QLineEdit *>()->text().section('/', -1).remove(
+                QRegularExpression("\\d"));
+            for (int i = 0; i < sizes->count(); ++i)
+                offered << seen(sizes->itemData(i).toSize());
+            dialog->findChild<QLineEdit *>()->setText(folder.filePath(name));
+            sizes->setCurrentIndex(sizes->findData(QSize(1920, 1080)));
+            dialog->findChild<QCheckBox *>()->setChecked(true);
+            if (QString(name) == "shot.nothing") // no such format: said in a message
+                answer([&](QDialog *message) {
+                    offered << seen(message->findChild<QLabel *>("qt_msgbox_label")
+                                        ->text()
+                                        .contains("not saved"));
+                    message->reject();
+                });
+            dialog->accept();
         });
-        dialog->accept();
-    });
-    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(said.contains("not saved")) << qPrintable(said);
+        QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    }
+    const QImage saved(folder.filePath("shot.png"));
+    EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha()), "QSize(1920, 1080) 0");
+    const QString sizes =
+        seen(view()->QWindow::size(), main->screen()->size() * main->devicePixelRatio()) +
+        " QSize(1920, 1080) QSize(3840, 2160) QSize(7680, 4320)";
+    EXPECT_EQ(offered.join(' '),
+              QString("tetravolute--.png %1 tetravolute--.png %1 true").arg(sizes));
 }

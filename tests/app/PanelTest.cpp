@@ -183,21 +183,4 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     EXPECT_EQ(catcher.opened, QList<QUrl>(2, QUrl("https://www.tetravolute.org/")));
 }
 
-// Every action of a controller whose outlets were all left unconnected does nothing, safely.
-TEST(BareController, ToleratesUnconnectedOutlets) {
-    LWController bare;
-    LWSineController editor;
-    bare.awakeFromNib();
-    for (const char *action :
-         {"showPrefs", "showDist", "showSize", "showTurn", "updateSettings", "updateGlobal",
-          "updateDepth", "updateTurn", "updateDist", "updateSize", "closeSheet", "restoreDefaults",
-          "savePicture", "toggleFullScreen"})
-        EXPECT_TRUE(QMetaObject::invokeMethod(&bare, action, Q_ARG(QObject *, &editor))) << action;
-    bare.cleanUp();
-    bare.generateMiniWindow();
-    editor.update(nullptr);
-    editor.setSliders();
-    EXPECT_EQ(editor.getFunc(nullptr), nullptr);
-}
-
 #include "PanelTest.moc"
