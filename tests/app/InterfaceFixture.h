@@ -8,6 +8,7 @@
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"
 #include "LogCapture.h"
+#include "Seen.h"
 #include "SettingRows.h"
 #include "SettingsTable.h"
 

@@ -2,7 +2,6 @@
 // and the waves, where space and Return go, and the window and menu keys. Rows name keys as
 // QKeySequence writes them.
 #include "InterfaceFixture.h"
-#include "Seen.h"
 
 #include <QAccessible>
 #include <QApplication>

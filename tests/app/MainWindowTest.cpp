@@ -1,7 +1,6 @@
 // The main window on its screen, its minimising and the icon made from the frame, and Save
 // Picture.
 #include "InterfaceFixture.h"
-#include "Seen.h"
 
 #include "WindowContent.h"
 

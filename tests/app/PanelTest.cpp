@@ -5,7 +5,6 @@
 
 #include "Keyboard.h"
 #include "LWSineView.h"
-#include "Seen.h"
 #include "Windows.h"
 
 #include <QAccessible>

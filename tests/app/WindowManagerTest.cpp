@@ -33,42 +33,40 @@ void settle(int ms = 150) {
 class WindowManagerTest : public InterfaceTest {
 protected:
     QWidget *main() const { return get("mainWindow"); }
-    void expectWhole(const QString &text) {
-        const std::string where = text.toStdString();
+    void expectWhole(const QString &where) {
         const bool full = controller->inFullScreen;
         QWidget *holder = full ? static_cast<QWidget *>(controller->fullWindow) : main();
-        ASSERT_TRUE(holder) << where;
+        ASSERT_TRUE(holder) << qPrintable(where);
         int containers = 0;
         for (QWidget *widget : QApplication::allWidgets())
             containers += widget->property("contentOf").isValid();
-        EXPECT_EQ(std::make_tuple(view()->parent(), bool(controller->fullWindow),
-                                  viewInFullScreen(), containers),
-                  std::make_tuple(static_cast<QObject *>(holder->windowHandle()), full, full, 1))
-            << where;
+        QStringList whole = {seen(view()->parent() == holder->windowHandle(),
+                                  bool(controller->fullWindow), viewInFullScreen(), containers)};
         if (full)
-            EXPECT_EQ(
-                std::make_tuple(holder->windowTitle(), windowLevel(holder), holder->geometry(),
-                                bool(holder->windowFlags() & Qt::FramelessWindowHint)),
-                std::make_tuple(QString("Tetravolute"), 998, main()->screen()->geometry(), true))
-                << where;
-        if (!main()->isMinimized() || full)
-            EXPECT_DRAWING(where);
+            whole << seen(holder->windowTitle(), windowLevel(holder),
+                          holder->geometry() == main()->screen()->geometry(),
+                          bool(holder->windowFlags() & Qt::FramelessWindowHint));
+        QStringList expected = {seen(true, full, full, 1)};
+        if (full)
+            expected << "Tetravolute 998 true true";
         const QString stacking = x11("xprop -root _NET_CLIENT_LIST_STACKING"); // bottom first
         for (const char *name :
              {"prefsWindow", "distWindow", "sizeWindow", "turnWindow", "aboutBox", "helpBox"}) {
             QWidget *panel = get(name);
             if (!panel->isVisible())
                 continue;
-            EXPECT_EQ(std::make_tuple(windowLevel(panel), panel->windowOpacity(), isOpaque(panel)),
-                      std::make_tuple(full ? 999 : 3, full ? 0.8 : 1.0, !full))
-                << where << name;
-            EXPECT_TRUE(
-                x11("xprop -id " + hex(panel) + " WM_TRANSIENT_FOR").contains("# " + hex(holder)))
-                << where << name << " does not float above the window holding the view";
-            EXPECT_TRUE(main()->isMinimized() ||
-                        stacking.indexOf(hex(panel)) > stacking.indexOf(hex(holder)))
-                << where << name;
+            // Its level, translucency, the window it is transient for, and that it is stacked over
+            // it.
+            whole << seen(
+                name, windowLevel(panel), panel->windowOpacity(), isOpaque(panel),
+                x11("xprop -id " + hex(panel) + " WM_TRANSIENT_FOR").contains("# " + hex(holder)),
+                main()->isMinimized() ||
+                    stacking.indexOf(hex(panel)) > stacking.indexOf(hex(holder)));
+            expected << seen(name, full ? 999 : 3, full ? 0.8 : 1, !full, true, true);
         }
+        EXPECT_EQ(whole, expected) << qPrintable(where);
+        if (!main()->isMinimized() || full)
+            EXPECT_DRAWING(qPrintable(where));
     }
 };
 
