@@ -1,4 +1,5 @@
 // The animation step and the frame, driven by hand with a fake clock; pixels read back.
+#include "Bundle.h"
 #include "LogCapture.h"
 #include "Seen.h"
 #include "ViewFixture.h"
@@ -78,6 +79,33 @@ TEST_F(ViewTest, FrameShowsBackgroundAndBothFigures) {
     view->high = 2;
     frame();
     EXPECT_EQ(greyLevels(), QList<int>{204});
+}
+
+// The bundled logo, blended 32 px in from the right and bottom, in full screen only; a missing or
+// wrong-sized file means no logo at all.
+TEST_F(ViewTest, LogoIsBlendedInFullScreenOnlyAndOnlyARightOne) {
+    start("lowThresh=4\nhighThresh=0\n"); // no figure over the logo
+    view->inFullScreen = true;
+    frame();
+    const QImage image =
+        QImage(resourcePath() + "/fs.tif").convertToFormat(QImage::Format_RGBA8888);
+    for (const QPoint &at : {QPoint(32, 9), QPoint(31, 50), QPoint(5, 40)}) {
+        const QColor source = image.pixelColor(at);
+        EXPECT_NEAR(backPixel(width - 96 + at.x(), 32 + 63 - at.y())[0],
+                    source.red() * source.alphaF() + 204 * (1 - source.alphaF()), 2);
+    }
+    view->inFullScreen = false;
+    frame();
+    EXPECT_EQ(greyLevels(), QList<int>{204});
+    QTemporaryDir resources;
+    setResourcePath(resources.path());
+    QImage(32, 32, QImage::Format_RGBA8888).save(resources.filePath("fs.tif"));
+    for (int i = 0; i < 2; ++i, QFile::remove(resources.filePath("fs.tif"))) {
+        view->logo.reset();
+        view->initLogo();
+        EXPECT_FALSE(view->logo) << (i ? "missing" : "32 x 32");
+    }
+    setResourcePath(QString());
 }
 
 // The clock draws while the view is shown and idles while it is hidden.
