@@ -40,23 +40,18 @@ QString outcome(const QString &arguments, const QByteArray &daemonWindow = "0x22
 TEST(CommandLine, EveryDocumentedSpellingIsTaken) {
     for (const char *help : {"--help", "-h", "-help", "--help-all", "--version", "-v", "-version"})
         EXPECT_EQ(outcome(help), "0  true") << help;
-    const char *const spellings[] = {
-        " => ",
-        "--fullscreen => fullscreen",
-        "-fullscreen => fullscreen",
-        "--root => saver 22",
-        "-root => saver 22",
-        "--window-id 4711 => saver 1267",
-        "-window-id 0x1F => saver 1f",
-        "--window-id=0xffffffff => saver ffffffff",
-        "--root --window-id 12 => saver c",
-        "-picture p.png --size 320x200 -at 2.5 => p.png QSize(320, 200) 2.5 30",
-        "--record f.webm => f.webm QSize(1920, 1080) 300 30",
-        "--record f.mp4 -duration 0:30 --fps 30 => f.mp4 QSize(1920, 1080) 900 30",
-        "--record f.mp4 --duration 1:02:03 -fps 1 => f.mp4 QSize(1920, 1080) 3723 1",
-        "--record f.mp4 --duration 90s --fps 25 => f.mp4 QSize(1920, 1080) 2250 25",
-        "--record f.mp4 --duration 0.5s => f.mp4 QSize(1920, 1080) 15 30",
-        "--record f.mp4 --duration 900 --fps 60 => f.mp4 QSize(1920, 1080) 900 60"};
+    const QStringList spellings =
+        QString(" => ; --fullscreen => fullscreen; -fullscreen => fullscreen; --root => saver 22; "
+                "-root => saver 22; --window-id 4711 => saver 1267; -window-id 0x1F => saver 1f; "
+                "--window-id=0xffffffff => saver ffffffff; --root --window-id 12 => saver c; "
+                "-picture p.png --size 320x200 -at 2.5 => p.png QSize(320, 200) 2.5 30; "
+                "--record f.webm => f.webm QSize(1920, 1080) 300 30; "
+                "--record f.mp4 -duration 0:30 --fps 30 => f.mp4 QSize(1920, 1080) 900 30; "
+                "--record f.mp4 --duration 1:02:03 -fps 1 => f.mp4 QSize(1920, 1080) 3723 1; "
+                "--record f.mp4 --duration 90s --fps 25 => f.mp4 QSize(1920, 1080) 2250 25; "
+                "--record f.mp4 --duration 0.5s => f.mp4 QSize(1920, 1080) 15 30; "
+                "--record f.mp4 --duration 900 --fps 60 => f.mp4 QSize(1920, 1080) 900 60")
+            .split("; ");
     for (const QString row : spellings)
         EXPECT_EQ(outcome(row.section(" => ", 0, 0)), row.section(" => ", 1)) << qPrintable(row);
     EXPECT_EQ(outcome("--root", {}), "saver 0"); // the root window
@@ -64,25 +59,24 @@ TEST(CommandLine, EveryDocumentedSpellingIsTaken) {
 
 // One line naming the fault, then the usage, and status 2.
 TEST(CommandLine, UnknownOptionsAndMalformedValuesGiveStatus2) {
-    const char *const faults[] = {
-        "--bogus => Unknown option 'bogus'.",
-        "-platform xcb => Unknown option 'platform'.",
-        "stray => unexpected argument 'stray'.",
-        "--window-id => Missing value after '--window-id'.",
-        "--window-id abc => not 'abc'",
-        "--window-id 0 => not '0'",
-        "--window-id 0x1ffffffff => not '0x1ffffffff'",
-        "--picture p.png --record f.mp4 => one at a time",
-        "--record f.mp4 --root => shows no window",
-        "--picture p.png --fullscreen => shows no window",
-        "--size 320x200 => --size belongs with --picture or --record",
-        "--record f.mp4 --at 3 => --at belongs with --picture",
-        "--picture p.png --fps 25 => --fps belongs with --record",
-        "--picture p.png --duration 3s => --duration belongs with --record",
-        "--picture p.png --size 7681x4320 => not '7681x4320'",
-        "--picture p.png --at -1 => not '-1'",
-        "--record f.mp4 --fps 241 => not '241'",
-        "--record f.mp4 --duration 1:234 => not '1:234'"};
+    const QStringList faults =
+        QString(
+            "--bogus => Unknown option 'bogus'.; -platform xcb => Unknown option 'platform'.; "
+            "stray => unexpected argument 'stray'.; --window-id => Missing value after "
+            "'--window-id'.; "
+            "--window-id abc => not 'abc'; --window-id 0 => not '0'; "
+            "--window-id 0x1ffffffff => not '0x1ffffffff'; --picture p.png --record f.mp4 => one "
+            "at a time; "
+            "--record f.mp4 --root => shows no window; --picture p.png --fullscreen => shows no "
+            "window; "
+            "--size 320x200 => --size belongs with --picture or --record; "
+            "--record f.mp4 --at 3 => --at belongs with --picture; "
+            "--picture p.png --fps 25 => --fps belongs with --record; "
+            "--picture p.png --duration 3s => --duration belongs with --record; "
+            "--picture p.png --size 7681x4320 => not '7681x4320'; --picture p.png --at -1 => not "
+            "'-1'; "
+            "--record f.mp4 --fps 241 => not '241'; --record f.mp4 --duration 1:234 => not '1:234'")
+            .split("; ");
     for (const QString row : faults) {
         const QString said = outcome(row.section(" => ", 0, 0));
         EXPECT_TRUE(said.startsWith("2 tetravolute: ") && said.contains(row.section(" => ", 1)) &&
