@@ -66,18 +66,28 @@ TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndTheSpinInRange) {
 }
 
 // Unlit, the frame holds the grey background, the black dark figure and the white light one and
-// nothing else; the smoothing pass softens the rims; low above high leaves the background only.
-TEST_F(ViewTest, FrameShowsBackgroundAndBothFigures) {
+// nothing else; the smoothing pass softens the rims and leaves flat areas. Depths low..high draw
+// 4^low + ... + 4^high tetrahedra of four triangles; the list past high is empty, even after a
+// deeper build filled it; low above high leaves the background only.
+TEST_F(ViewTest, FrameShowsBackgroundAndBothFiguresAtEveryDepth) {
     start("drawShades=NO\nlowThresh=0\n");
     frame();
     EXPECT_EQ(seen(greyLevels(), glIsEnabled(GL_LIGHTING), glIsEnabled(GL_BLEND)),
               "QList(0, 204, 255) 0 0");
     view->drawSmooth = true;
     frame();
-    EXPECT_GT(greyLevels().size(), 10u);
-    view->low = 3;
-    view->high = 2;
-    frame();
+    EXPECT_EQ(
+        seen(greyLevels().size() > 10, backPixel(0, 0)[0], backPixel(width / 2, height / 2)[0]),
+        "true 204 0");
+    QStringList drawn;
+    for (const auto &[low, high] : {std::pair(0u, 4u), std::pair(1u, 3u), std::pair(4u, 4u),
+                                    std::pair(0u, 0u), std::pair(0u, 2u), std::pair(2u, 1u)}) {
+        view->low = low;
+        view->high = high;
+        frame();
+        drawn << seen(primitivesOf(view->tetra) / 4, primitivesOf(view->tetra + high + 1));
+    }
+    EXPECT_EQ(drawn.join(", "), "341 0, 84 0, 256 0, 1 0, 21 0, 0 0");
     EXPECT_EQ(greyLevels(), QList<int>{204});
 }
 

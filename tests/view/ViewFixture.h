@@ -3,7 +3,7 @@
 #pragma once
 
 #include "AbsoluteTime.h"
-#include "GLWindow.h"
+#include "ReadBack.h"
 #include "LWTetravoluteView.h"
 
 #include <QFile>

@@ -1,0 +1,30 @@
+// Read-back through the GL, from the back buffer the last frame was drawn into.
+#include "ReadBack.h"
+
+#include <GL/glext.h>
+
+std::array<int, 4> backPixel(int x, int y) {
+    unsigned char rgba[4];
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    return {rgba[0], rgba[1], rgba[2], rgba[3]};
+}
+
+std::vector<unsigned char> backRGBA(int w, int h) {
+    std::vector<unsigned char> pixels(std::size_t(w) * h * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+GLuint primitivesOf(GLuint list) {
+    GLuint query = 0;
+    GLuint count = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+    glCallList(list);
+    glEndQuery(GL_PRIMITIVES_GENERATED);
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &count);
+    glDeleteQueries(1, &query);
+    return count;
+}
