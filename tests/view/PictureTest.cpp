@@ -6,6 +6,7 @@
 #include "ViewFixture.h"
 
 #include <QImage>
+#include <QMatrix4x4>
 #include <cstring>
 
 namespace {
@@ -18,11 +19,11 @@ struct Box {
 Box expectedBox(const Scene &scene, QSize size, double high) {
     const double scale = size.height() / high;
     Box box{1e9, -1e9, 1e9, -1e9};
-    for (const Vec3 &p : sceneCorners(scene))
-        box = {std::min(box.left, size.width() / 2.0 + p.x * scale),
-               std::max(box.right, size.width() / 2.0 + p.x * scale),
-               std::min(box.bottom, size.height() / 2.0 + p.y * scale),
-               std::max(box.top, size.height() / 2.0 + p.y * scale)};
+    for (const QVector3D &p : sceneCorners(scene))
+        box = {std::min(box.left, size.width() / 2.0 + p.x() * scale),
+               std::max(box.right, size.width() / 2.0 + p.x() * scale),
+               std::min(box.bottom, size.height() / 2.0 + p.y() * scale),
+               std::max(box.top, size.height() / 2.0 + p.y() * scale)};
     return box;
 }
 
@@ -72,8 +73,9 @@ const Point base{110, 150};  // the light figure's base, a point only it covers
 // figures (the light apex, the dark base); flat, the dark figure is black and the light white.
 TEST_F(ViewTest, FacesTakeTheirGreyLevelsUnderTheLight) {
     start(single);
-    const Vec3 *k = cornerVectors; // a face's inward normal is its opposite corner
-    const Vec3 under = rotation(180, {0, 1, 0}) * k[0];
+    const QVector3D *k = cornerVectors; // a face's inward normal is its opposite corner
+    const QVector3D under =
+        QMatrix4x4(-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1).map(k[0]); // about Y
     for (const auto &[turn, lit, dark, light] :
          {std::tuple(0.0f, true, 0.25, 0.75), std::tuple(180.0f, true, 0.75, 0.25)}) {
         view->cam.o.y = turn;
@@ -138,8 +140,8 @@ TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
             view->resizeGL();
             now += 10; // rads 1.25
         } else {
-            view->cam.o = {float(scene.cam.x), float(scene.cam.y), float(scene.cam.z)};
-            view->o = {float(scene.o.x), float(scene.o.y), float(scene.o.z)}; // held by the delay
+            view->cam.o = {scene.cam.x(), scene.cam.y(), scene.cam.z()};
+            view->o = {scene.o.x(), scene.o.y(), scene.o.z()}; // held by the delay
             view->cam.zoom = float(scene.zoom);
             view->low = scene.low;
             view->high = scene.high;
