@@ -7,50 +7,41 @@
 
 #include <QImage>
 #include <QMatrix4x4>
+#include <QPolygonF>
 #include <cstring>
 
 namespace {
 
-struct Box {
-    double left, right, bottom, top; // pixels from the lower left
-};
-
-// Where the scene's corners reach in a picture of size pixels showing a screen high points tall.
-Box expectedBox(const Scene &scene, QSize size, double high) {
-    const double scale = size.height() / high;
-    Box box{1e9, -1e9, 1e9, -1e9};
+// Where the scene's corners reach in a picture of size pixels showing a screen high points tall,
+// y up.
+QRectF expectedBox(const Scene &scene, QSize size, double high) {
+    QPolygonF corners;
     for (const QVector3D &p : sceneCorners(scene))
-        box = {std::min(box.left, size.width() / 2.0 + p.x() * scale),
-               std::max(box.right, size.width() / 2.0 + p.x() * scale),
-               std::min(box.bottom, size.height() / 2.0 + p.y() * scale),
-               std::max(box.top, size.height() / 2.0 + p.y() * scale)};
-    return box;
+        corners << QPointF(size.width(), size.height()) / 2 +
+                       QPointF(p.x(), p.y()) * (size.height() / high);
+    return corners.boundingRect();
 }
 
-// The centres of the outermost pixels that are not the grey background; rows bottom first.
-Box drawnBox(const QImage &image) {
-    Box box{1e9, -1e9, 1e9, -1e9};
+// Where the pixels that are not the grey background reach, rows bottom first: their centres lie
+// inside the figure, up to 1.25 pixels short of its outermost corners at one pixel a point.
+void expectExtent(const QImage &image, const QRectF &expected, double scale, const char *what) {
+    QPolygonF centres;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (qRed(image.pixel(x, y)) != 204)
-                box = {std::min(box.left, x + 0.5), std::max(box.right, x + 0.5),
-                       std::min(box.bottom, y + 0.5), std::max(box.top, y + 0.5)};
-    return box;
+                centres << QPointF(x + 0.5, y + 0.5);
+    const QRectF drawn = centres.boundingRect().adjusted(-0.75, -0.75, 0.75, 0.75);
+    EXPECT_LE(std::max({std::abs(drawn.left() - expected.left()),
+                        std::abs(drawn.right() - expected.right()),
+                        std::abs(drawn.top() - expected.top()),
+                        std::abs(drawn.bottom() - expected.bottom())}),
+              1.25 * scale)
+        << what << qPrintable(seen(drawn, expected));
 }
 
 QImage backImage() {
     const auto pixels = backRGBA(ViewTest::width, ViewTest::height);
     return QImage(pixels.data(), ViewTest::width, ViewTest::height, QImage::Format_RGBA8888).copy();
-}
-
-// Pixel centres lie inside the figure, a little short of its outermost corners, by at most
-// 1.25 pixels at one pixel a point.
-void expectExtent(const Box &drawn, const Box &expected, double scale, const char *what) {
-    const double in = 0.75, slack = 1.25 * scale;
-    EXPECT_NEAR(drawn.left, expected.left + in, slack) << what;
-    EXPECT_NEAR(drawn.right, expected.right - in, slack) << what;
-    EXPECT_NEAR(drawn.bottom, expected.bottom + in, slack) << what;
-    EXPECT_NEAR(drawn.top, expected.top - in, slack) << what;
 }
 
 struct Point {
@@ -76,8 +67,8 @@ TEST_F(ViewTest, FacesTakeTheirGreyLevelsUnderTheLight) {
     const QVector3D *k = cornerVectors; // a face's inward normal is its opposite corner
     const QVector3D under =
         QMatrix4x4(-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1).map(k[0]); // about Y
-    for (const auto &[turn, lit, dark, light] :
-         {std::tuple(0.0f, true, 0.25, 0.75), std::tuple(180.0f, true, 0.75, 0.25)}) {
+    for (const auto &[turn, dark, light] :
+         {std::tuple(0.0f, 0.25, 0.75), std::tuple(180.0f, 0.75, 0.25)}) {
         view->cam.o.y = turn;
         frame();
         EXPECT_NEAR(face1.red(), litLevel(dark, k[3]), 1) << turn;
@@ -87,8 +78,7 @@ TEST_F(ViewTest, FacesTakeTheirGreyLevelsUnderTheLight) {
     view->cam.o.y = 0;
     view->lightScene = false;
     frame();
-    EXPECT_EQ(std::make_tuple(face1.red(), face2.red(), base.red(), backPixel(5, 5)[0]),
-              std::make_tuple(0, 0, 255, 204));
+    EXPECT_EQ(seen(face1.red(), face2.red(), base.red(), backPixel(5, 5)[0]), "0 0 255 204");
 }
 
 // Outline copies are shifted by 1/40 of each corner, 5 points per unit of corner here: the dark
@@ -101,15 +91,13 @@ TEST_F(ViewTest, OutlinesAreRimsOnly) {
     const Point darkRim{299, 160}, pastDark{300, 160}, darkFace{296, 160}, lightRim{100, 160},
         pastLight{99, 160};
     frame();
-    EXPECT_EQ(std::make_tuple(darkRim.red(), pastDark.red(), lightRim.red(), pastLight.red()),
-              std::make_tuple(0, 204, 0, 204));
+    EXPECT_EQ(seen(darkRim.red(), pastDark.red(), lightRim.red(), pastLight.red()), "0 204 0 204");
     EXPECT_NEAR(darkFace.red(), litLevel(0.25, cornerVectors[2]), 1);
     EXPECT_NEAR(face1.red(), litLevel(0.25, cornerVectors[3]), 1);
     EXPECT_NEAR(base.red(), 255, 1);
     view->lightScene = false;
     frame();
-    EXPECT_EQ(std::make_tuple(darkRim.red(), lightRim.red(), face1.red()),
-              std::make_tuple(255, 0, 0));
+    EXPECT_EQ(seen(darkRim.red(), lightRim.red(), face1.red()), "255 0 0");
 }
 
 // Scenes with constant waves (the distance factor is 0.75 d + 1.25, the size 0.125 d + 0.493):
@@ -119,19 +107,15 @@ TEST_F(ViewTest, OutlinesAreRimsOnly) {
 // (corner d); a quarter turn (turn delta 0.75) points it straight up.
 TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
     start(single);
+    const double at = 1.25 * 4.5; // the default waves' phase 10 s in: their distance and size
+    const double dist = (-0.59 + 0.382 * std::sin(at)) * 0.75 + 1.25,
+                 size = (-0.12 + 0.2 * std::sin(M_PI + at)) * 0.125 + 0.493;
     const std::pair<Scene, double> scenes[] = {
         // the scene, the screen's size in views
         {{{0, 0, 0}, 0.85, {0, 0, 0}, 1, 1, -1.6 * 0.75 + 1.25, 8.86 * 0.125 + 0.493}, 1},
         {{{0, 0, 0}, 0.85, {0, 0, 0}, 1, 1, 0.5 * 0.75 + 1.25, -3.544 * 0.125 + 0.493}, 1},
         {{{30, 50, 70}, 0.7, {25, 0, 40}, 0, 1, 1.25, -0.5 * 0.125 + 0.493}, 1},
-        {{{0, -54.735, 120},
-          2,
-          {0, 0, 0},
-          1,
-          3,
-          (-0.59 + 0.382 * std::sin(1.25 * 4.5)) * 0.75 + 1.25,
-          (-0.12 + 0.2 * std::sin(M_PI + 1.25 * 4.5)) * 0.125 + 0.493},
-         2.5}};
+        {{{0, -54.735, 120}, 2, {}, 1, 3, dist, size}, 2.5}};
     for (const auto &[scene, screen] : scenes) {
         const bool defaults = screen > 1;
         if (defaults) {
@@ -149,7 +133,7 @@ TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
             view->sizeSine = {0, 0, float((scene.size - 0.493) / 0.125), 0};
         }
         frame();
-        expectExtent(drawnBox(backImage()), expectedBox(scene, {width, height}, screen * height), 1,
+        expectExtent(backImage(), expectedBox(scene, {width, height}, screen * height), 1,
                      defaults ? "defaults" : "constant waves");
     }
     start(single + "lowThresh=1\nhighThresh=1\n");
@@ -172,17 +156,16 @@ TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
     start(single);
     frame();
     const QImage shown = backImage();
-    const auto still = std::make_tuple(view->rads, view->o.z);
+    const QString still = seen(view->rads, view->o.z);
     EXPECT_EQ(view->picture(QSize(width, height), false).mirrored(), shown);
     view->drawSmooth = true; // its buffers grow past 1440 x 900; it blurs by a pixel at most
     for (const QSize size : {QSize(3 * width, 3 * height), QSize(1600, 900)})
-        expectExtent(drawnBox(view->picture(size, false).mirrored()),
-                     expectedBox(Scene(), size, height), size.height() / double(height), "picture");
+        expectExtent(view->picture(size, false).mirrored(), expectedBox(Scene(), size, height),
+                     size.height() / double(height), "picture");
     const QImage clear = view->picture(QSize(width, height), true);
     const QRgb face = clear.pixel(face1.x, height - 1 - face1.y);
-    EXPECT_EQ(std::make_tuple(clear.pixel(0, 0), qAlpha(face), qRed(face)),
-              std::make_tuple(0u, 255, face1.red()));
-    EXPECT_TRUE(view->picture(QSize(0, 10), false).isNull());
-    EXPECT_TRUE(view->picture(QSize(7681, 4320), false).isNull());
-    EXPECT_EQ(std::make_tuple(view->rads, view->o.z), still);
+    EXPECT_EQ(seen(clear.pixel(0, 0), qAlpha(face), qRed(face)), seen(0, 255, face1.red()));
+    EXPECT_TRUE(view->picture(QSize(0, 10), false).isNull() &&
+                view->picture(QSize(7681, 4320), false).isNull());
+    EXPECT_EQ(seen(view->rads, view->o.z), still);
 }
