@@ -3,8 +3,8 @@
 #pragma once
 
 #include "AbsoluteTime.h"
-#include "ReadBack.h"
 #include "LWTetravoluteView.h"
+#include "ReadBack.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,14 +15,11 @@
 class TestView : public LWTetravoluteView {
 public:
     using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
-        LWTetravoluteView::distSine, LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth,
-        LWTetravoluteView::fade, LWTetravoluteView::high, LWTetravoluteView::inFullScreen,
-        LWTetravoluteView::lightScene, LWTetravoluteView::logo, LWTetravoluteView::low,
-        LWTetravoluteView::o, LWTetravoluteView::rads, LWTetravoluteView::screenSize,
-        LWTetravoluteView::showAxis, LWTetravoluteView::showLogo, LWTetravoluteView::sizeSine,
-        LWTetravoluteView::startTime, LWTetravoluteView::tetra, LWTetravoluteView::time,
-        LWTetravoluteView::tracking, LWTetravoluteView::turnSine, LWTetravoluteView::updateTime,
-        LWTetravoluteView::waitDelay;
+        LWTetravoluteView::distSine, LWTetravoluteView::drawSmooth, LWTetravoluteView::high,
+        LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene, LWTetravoluteView::logo,
+        LWTetravoluteView::low, LWTetravoluteView::o, LWTetravoluteView::rads,
+        LWTetravoluteView::screenSize, LWTetravoluteView::showAxis, LWTetravoluteView::sizeSine,
+        LWTetravoluteView::tetra, LWTetravoluteView::turnSine, LWTetravoluteView::updateTime;
     int frames = 0;
 
     void drawRect(const QRectF &rect) override {
