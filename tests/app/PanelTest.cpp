@@ -124,7 +124,8 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
 }
 
 // The commands, through their application-wide shortcuts from any window: each wave panel
-// floats above the main window and passes keys to the view; Close Panels closes exactly the
+// floats above the main window and passes keys to the view; a screen reader hears each panel as
+// a dialog with its title; Close Panels closes exactly the
 // about, help and wave panels; the home page goes to the desktop from both places.
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -149,15 +150,20 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         for (const char *panel :
              {"prefsWindow", "aboutBox", "helpBox", "distWindow", "sizeWindow", "turnWindow"})
             if (get(panel)->isVisible())
-                panels << QString("%1 %2").arg(panel).arg(windowLevel(get(panel)));
+                panels << seen(panel, windowLevel(get(panel)),
+                               accessible(get(panel))->role() == QAccessible::Dialog,
+                               accessible(get(panel))->text(QAccessible::Name));
         return panels.join(", ");
     };
     EXPECT_EQ(shown(),
-              "prefsWindow 3, aboutBox 0, helpBox 0, distWindow 3, sizeWindow 3, turnWindow 3");
+              "prefsWindow 3 true Tetravolute Settings, aboutBox 0 true About Tetravolute, helpBox "
+              "0 true "
+              "Tetravolute Help, distWindow 3 true Distance Wave, sizeWindow 3 true Size Wave, "
+              "turnWindow 3 true Turn Wave");
     for (const char *panel : {"distWindow", "sizeWindow", "turnWindow"})
         EXPECT_EQ(firstResponder(get(panel)), view()) << panel;
     get<QAction>("actionClosePanels")->trigger();
-    EXPECT_EQ(seen(shown(), main->isVisible()), "prefsWindow 3 true");
+    EXPECT_EQ(seen(shown(), main->isVisible()), "prefsWindow 3 true Tetravolute Settings true");
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     get<QAction>("actionHomePage")->trigger();
