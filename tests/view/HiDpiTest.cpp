@@ -1,34 +1,32 @@
 // Run with QT_SCALE_FACTOR=2: the view's sizes are in points, its viewport, logo and axes in
 // device pixels, two per point.
+#include "Seen.h"
 #include "ViewFixture.h"
 
-#include <algorithm>
+#include <QPolygon>
 
-// Bounding box, in device pixels, of the pixels whose colour is red (255, 0, 0): left, right,
-// bottom, top, inclusive.
-static std::array<int, 4> redBox(int w, int h) {
+// Where the red (255, 0, 0) pixels lie, in device pixels from the lower left, inclusive.
+static QRect redBox(int w, int h) {
     const auto pixels = backRGBA(w, h);
-    std::array<int, 4> box{w, -1, h, -1};
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (pixels[(y * w + x) * 4] == 255 && pixels[(y * w + x) * 4 + 1] == 0)
-                box = {std::min(box[0], x), std::max(box[1], x), std::min(box[2], y),
-                       std::max(box[3], y)};
-    return box;
+    QPolygon red;
+    for (int i = 0; i < w * h; ++i)
+        if (pixels[i * 4] == 255 && pixels[i * 4 + 1] == 0)
+            red << QPoint(i % w, i / w);
+    return red.boundingRect();
 }
 
 // The viewport is the view's pixels; 3841 x 2160 points are 7682 x 4320 pixels, beyond 8K UHD,
-// and not drawn. An opaque red logo is 64 x 64 points, 32 points in from the right and the
-// bottom, in full screen only; the red X axis, unlit, lies along the middle row, two points thick.
+// and not drawn. The red X axis, unlit, lies along the middle row, two points thick. An opaque
+// red logo is 64 x 64 points, 32 points in from the right and the bottom, in full screen only.
 TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     ASSERT_EQ(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
-    const int wide = 2 * width, high = 2 * height;
     start("lowThresh=4\nhighThresh=0\n"); // no figure
-    GLint viewport[4];
+    QStringList viewports;
     for (const QRectF &rect : {QRectF(0, 0, width, height), QRectF(0, 0, 3841, 2160)}) {
         view->drawRect(rect);
+        GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        EXPECT_EQ(std::make_tuple(viewport[2], viewport[3]), std::make_tuple(wide, high));
+        viewports << seen(viewport[2], viewport[3]);
     }
     view->logo.reset(new unsigned char[64 * 64 * 4]);
     for (int i = 0; i < 64 * 64 * 4; ++i)
@@ -37,10 +35,10 @@ TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     view->showAxis = true;
     view->cam.o = {0, 0, 0};
     frame();
-    const std::array<int, 4> axis = redBox(wide, high);
-    EXPECT_EQ(std::make_pair(axis[2], axis[3]), std::make_pair(high / 2 - 2, high / 2 + 1));
+    const QRect axis = redBox(2 * width, 2 * height);
     view->showAxis = false;
     view->inFullScreen = true;
     frame();
-    EXPECT_EQ(redBox(wide, high), (std::array<int, 4>{wide - 192, wide - 65, 64, 191}));
+    EXPECT_EQ(seen(viewports, axis.top(), axis.bottom(), redBox(2 * width, 2 * height)),
+              "QList(800 600, 800 600) 298 301 QRect(608,64 128x128)");
 }
