@@ -3,10 +3,6 @@
 
 #include "Interface.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QWidget>
-
 int InterfaceTest::clockReads = 0;
 
 void InterfaceTest::SetUp() {

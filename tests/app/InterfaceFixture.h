@@ -7,15 +7,9 @@
 #include "LWController.h"
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"
-#include "LogCapture.h"
-#include "Seen.h"
 #include "SettingRows.h"
 #include "SettingsTable.h"
-
-#include <QHash>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
+#include "Testing.h"
 
 class InterfaceTest : public ::testing::Test {
 protected:

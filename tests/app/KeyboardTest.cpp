@@ -3,10 +3,6 @@
 // QKeySequence writes them.
 #include "InterfaceFixture.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QPushButton>
-
 static QAccessibleInterface *accessible(QObject *object) {
     return QAccessible::queryAccessibleInterface(object);
 }

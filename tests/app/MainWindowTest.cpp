@@ -4,14 +4,6 @@
 
 #include "WindowContent.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScreen>
-#include <QTimer>
 #include <functional>
 
 // Half the screen to start, an eighth at least, and at most the screen less the menu bar (no

@@ -7,8 +7,6 @@
 #include "LWSineView.h"
 #include "Windows.h"
 
-#include <QAccessible>
-#include <QDesktopServices>
 #include <map>
 #include <set>
 

@@ -7,10 +7,6 @@
 
 #include "Windows.h"
 
-#include <QApplication>
-#include <QProcess>
-#include <QScreen>
-
 namespace {
 
 // Runs a command line (split at spaces) and gives what it printed.

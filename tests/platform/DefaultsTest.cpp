@@ -1,14 +1,8 @@
 // The settings store against a real INI file in a fresh temporary folder per test.
 #include "Defaults.h"
-#include "LogCapture.h"
-#include "Seen.h"
+#include "Testing.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <cfloat>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 static Defaults store() {

@@ -2,11 +2,8 @@
 // then the program itself on machines without what it needs, which must say so in one line, with
 // its status, before it touches the settings.
 #include "CommandLine.h"
-#include "LogCapture.h"
 #include "Program.h"
-#include "Seen.h"
-
-#include <gtest/gtest.h>
+#include "Testing.h"
 
 namespace {
 

@@ -1,10 +1,6 @@
 // Helpers for running the program itself.
 #include "Program.h"
-
-#include <QDir>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "Testing.h"
 
 QProcessEnvironment programEnvironment(const QString &settings,
                                        const std::map<QString, QString> &changes,

@@ -2,12 +2,7 @@
 // (codec, size, frames); the same settings give the same bytes; a GIF's first frame is the
 // picture of moment 0; and what cannot be written ends with one line, status 1 and no file.
 #include "Program.h"
-#include "Seen.h"
-
-#include <QDir>
-#include <QImageReader>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "Testing.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

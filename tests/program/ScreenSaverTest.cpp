@@ -2,19 +2,9 @@
 // dialog's preview would: pixels read back from that window, its resizing, its clicks and its
 // destruction, the daemon's signals, and every host's way of starting it.
 #include "Program.h"
-#include "Seen.h"
+#include "Testing.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QRasterWindow>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
-#include <gtest/gtest.h>
 
 namespace {
 

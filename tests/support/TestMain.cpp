@@ -1,8 +1,5 @@
 // Test entry: one application per process, and every settings file in a fresh temporary folder.
-#include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "Testing.h"
 
 int main(int argc, char **argv) {
     ::testing::InitGoogleTest(&argc, argv);

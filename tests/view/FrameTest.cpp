@@ -1,10 +1,7 @@
 // The animation step and the frame, driven by hand with a fake clock; pixels read back.
 #include "Bundle.h"
-#include "LogCapture.h"
-#include "Seen.h"
 #include "ViewFixture.h"
 
-#include <QTest>
 #include <cfloat>
 #include <cmath>
 

@@ -1,9 +1,6 @@
 // Run with QT_SCALE_FACTOR=2: the view's sizes are in points, its viewport, logo and axes in
 // device pixels, two per point.
-#include "Seen.h"
 #include "ViewFixture.h"
-
-#include <QPolygon>
 
 // Where the red (255, 0, 0) pixels lie, in device pixels from the lower left, inclusive.
 static QRect redBox(int w, int h) {

@@ -4,8 +4,6 @@
 
 #include "SettingsTable.h"
 
-#include <QTest>
-
 static void send(QWindow *window, QEvent::Type type, QPoint at, Qt::MouseButton button) {
     QMouseEvent event(type, at, at, button, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);

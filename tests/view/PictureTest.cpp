@@ -2,12 +2,8 @@
 // the outlines' rims, and pictures drawn off screen. Every expectation comes from SceneGeometry,
 // not from the view's code.
 #include "SceneGeometry.h"
-#include "Seen.h"
 #include "ViewFixture.h"
 
-#include <QImage>
-#include <QMatrix4x4>
-#include <QPolygonF>
 #include <cstring>
 
 namespace {

@@ -3,9 +3,6 @@
 
 #include "SettingsTable.h"
 
-#include <QFile>
-#include <QTest>
-
 double ViewTest::now = 0;
 
 void ViewTest::start(const QByteArray &settings) {

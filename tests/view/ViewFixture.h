@@ -4,11 +4,8 @@
 
 #include "AbsoluteTime.h"
 #include "LWTetravoluteView.h"
-#include "ReadBack.h"
+#include "Testing.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 #include <set>
 

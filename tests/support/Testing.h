@@ -1,0 +1,26 @@
+// What every test file uses: GoogleTest, Qt's modules and its test library, captured log lines,
+// pixels read back, and seen(): values as one line of text, each as QDebug writes it (unquoted,
+// floats to six digits), separated by spaces, so that one expectation compares many values and
+// reads like a person's note of what they saw.
+#pragma once
+
+#include "LogCapture.h"
+#include "ReadBack.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <gtest/gtest.h>
+#include <ostream>
+
+template <typename... T> QString seen(const T &...values) {
+    QString text;
+    QDebug out(&text);
+    out.noquote().nospace();
+    ((out << values << ' '), ...);
+    return text.trimmed();
+}
+
+// Test failures print texts as text.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
