@@ -57,16 +57,10 @@ bool InterfaceTest::becomesActive(QWidget *window) {
 
 QStringList InterfaceTest::storedLines() const {
     QFile file(settingsStore().fileName());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    lines.removeAll("[General]");
-    return lines;
+    file.open(QIODevice::ReadOnly); // none: no lines
+    return QString::fromLatin1(file.readAll()).remove("[General]").split('\n', Qt::SkipEmptyParts);
 }
 
 QString InterfaceTest::stored(const QString &key) const {
-    for (const QString &line : storedLines())
-        if (line.section('=', 0, 0) == key)
-            return line.section('=', 1);
-    return {};
+    return storedLines().filter(QRegularExpression("^" + key + "=")).value(0).section('=', 1);
 }

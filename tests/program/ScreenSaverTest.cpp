@@ -29,25 +29,27 @@ protected:
         host.resize(320, 200);
         host.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-        QFile file(settings.filePath("org.tetravolute.screensaver.Tetravolute.ini"));
+        QFile file(ini);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(stored));
     }
     void TearDown() override {
         saver.kill();
         saver.waitForFinished();
-        QFile file(settings.filePath("org.tetravolute.screensaver.Tetravolute.ini"));
+        QFile file(ini);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == stored)
             << "a setting was written";
     }
     QString hostId() const { return QString("0x%1").arg(host.winId(), 0, 16); }
-    // The colours in the host window, its corner's first.
+    // The colours in the host window; none while it has another size.
     QSet<QRgb> colours() const {
-        const QImage image = QGuiApplication::primaryScreen()->grabWindow(host.winId()).toImage();
-        QSet<QRgb> seen = {image.pixel(image.width() - 1, image.height() - 1)};
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                seen.insert(image.pixel(x, y));
-        return image.size() == host.size() ? seen : QSet<QRgb>();
+        const QImage image = QGuiApplication::primaryScreen()
+                                 ->grabWindow(host.winId())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+        return image.size() == host.size()
+                   ? QSet<QRgb>(pixels, pixels + image.width() * image.height())
+                   : QSet<QRgb>();
     }
     // Starts it with the daemon's window in the environment; within 10 s the figure, unlit, fills
     // the host window: black, white and the grey, none of the host's blue.
@@ -72,6 +74,7 @@ protected:
 
     const QByteArray stored = "[General]\ndelay=NO\ndrawShades=NO\n";
     QTemporaryDir settings;
+    const QString ini = settings.filePath("org.tetravolute.screensaver.Tetravolute.ini");
     Host host;
     QProcess saver;
 };
