@@ -1,30 +1,9 @@
-// The panels for a keyboard and a screen reader: what the accessibility tree says of the panels
-// and the waves, where space and Return go, and the window and menu keys. Rows name keys as
-// QKeySequence writes them.
+// The panels for a keyboard: where space and Return go, and the window and menu keys. Rows name
+// keys as QKeySequence writes them.
 #include "InterfaceFixture.h"
 
 static QAccessibleInterface *accessible(QObject *object) {
     return QAccessible::queryAccessibleInterface(object);
-}
-
-// The wave buttons and plots describe the live wave; the figure has its name. (The panels' and
-// each control's names and values: with the panel's tests.)
-TEST_F(InterfaceTest, AScreenReaderHearsTheWavesAndTheFigure) {
-    load();
-    showAllPanels();
-    QStringList heard;
-    for (const char *wave : {"dist", "size", "turn"})
-        for (const char *object : {"Button", "Plot"}) {
-            QAccessibleInterface *shown = accessible(get<QObject>(wave + QString(object)));
-            heard << shown->text(QAccessible::Name) + ": " + shown->text(QAccessible::Description);
-        }
-    const char *const waves[] = {
-        "Distance wave: amplitude 0.382, delta -0.59, frequency 4.5, phase 0 π",
-        "Size wave: amplitude 0.2, delta -0.12, frequency 4.5, phase 1 π",
-        "Turn wave: amplitude 0.05, delta 0, frequency 0, phase 0 π"};
-    EXPECT_EQ(heard, QStringList({waves[0], waves[0], waves[1], waves[1], waves[2], waves[2]}));
-    EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
-              "Tetravolute figure");
 }
 
 // Tab visits the settings panel in reading order. Space and Return operate a control the keyboard

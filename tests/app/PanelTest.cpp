@@ -98,7 +98,8 @@ TEST_F(InterfaceTest, RestoreDefaultsPutsBackAll26Settings) {
 }
 
 // The plot, rendered into an image (top row first): one period across the whole width, +1 at
-// the top, -1 at the bottom; a flat wave is a line at (d + 1) / 2 of the height.
+// the top, -1 at the bottom; a flat wave is a line at (d + 1) / 2 of the height. The plot and the
+// button that shows the editor describe the live wave.
 TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
     load();
     LWSineView *plot = get<LWSineView>("turnPlot");
@@ -119,6 +120,9 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
     EXPECT_EQ(seen(darkestRow(0), darkestRow(128), darkestRow(255)), "25 25 25");
     *view()->turn() = {1, 1, 0, 0}; // sin t: the top a quarter across, the bottom three
     EXPECT_EQ(seen(darkestRow(64), darkestRow(192)), "0 100");
+    for (const char *shown : {"turnPlot", "turnButton"}) // a screen reader hears the live wave
+        EXPECT_EQ(accessible(get(shown))->text(QAccessible::Description),
+                  "amplitude 1, delta 0, frequency 1, phase 0 π");
 }
 
 // The commands, through their application-wide shortcuts from any window: each wave panel
@@ -162,6 +166,8 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         EXPECT_EQ(firstResponder(get(panel)), view()) << panel;
     get<QAction>("actionClosePanels")->trigger();
     EXPECT_EQ(seen(shown(), main->isVisible()), "prefsWindow 3 true Tetravolute Settings true");
+    EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
+              "Tetravolute figure");
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     get<QAction>("actionHomePage")->trigger();
