@@ -2,10 +2,6 @@
 // keys as QKeySequence writes them.
 #include "InterfaceFixture.h"
 
-static QAccessibleInterface *accessible(QObject *object) {
-    return QAccessible::queryAccessibleInterface(object);
-}
-
 // Tab visits the settings panel in reading order. Space and Return operate a control the keyboard
 // moved to (Tab, Shift+Tab); with no such control (a click gives none the focus, nor does the
 // program's own focusing) space, and escape always, are the view's keys: full screen. Keys the
@@ -63,7 +59,7 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
 
 // F6 visits the program's windows (panels in reading order, then the main window), a panel's
 // first control taking the keyboard focus; Ctrl+W closes a panel only; F10 opens the first menu,
-// Shift+F10 and the Menu key the view's; every menu item has its own access key.
+// Shift+F10 and the Menu key the view's; a menu's access key picks its item.
 TEST_F(InterfaceTest, WindowAndMenuKeys) {
     load();
     QWidget *main = get("mainWindow"), *prefs = get("prefsWindow");
@@ -98,14 +94,4 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
     }
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Z); // Si&ze Wave
     EXPECT_TRUE(QTest::qWaitFor([&] { return get("sizeWindow")->isVisible(); }));
-    for (const char *name :
-         {"menubar", "menuTetravolute", "menuWindow", "menuHelp", "contextMenu"}) {
-        QStringList keys;
-        for (QAction *action : get(name)->actions())
-            if (!action->isSeparator())
-                keys << action->text().section('&', 1).left(1).toLower();
-        EXPECT_TRUE(!keys.contains("") &&
-                    keys.size() == QSet<QString>(keys.begin(), keys.end()).size())
-            << name;
-    }
 }

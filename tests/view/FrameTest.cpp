@@ -7,7 +7,7 @@
 
 // Exactly 30 s still counts as the start delay, and the phase goes on (0.125 rad a second);
 // then each step takes the spin step off o.z, wrapping into [0, 360), and rocks o.x by the rock
-// amplitude times cos(rads); with no spin and no rock nothing moves.
+// amplitude times cos(rads).
 TEST_F(ViewTest, StartDelayThenSpinAndRock) {
     start();
     now += 30.0;
@@ -19,10 +19,6 @@ TEST_F(ViewTest, StartDelayThenSpinAndRock) {
     EXPECT_FLOAT_EQ(view->o.x, float(0.1f * std::cos(double(view->rads))));
     frame();
     EXPECT_EQ(view->o.z, (-0.1f + 360.0f) - 0.1f);
-    view->bubble = view->bobble = 0;
-    view->o = {1, 0, 0};
-    frame();
-    EXPECT_EQ(seen(view->o.x, view->o.y, view->o.z), "1 0 0");
 }
 
 // A month of running, the clock advancing in irregular jumps of about an hour, then frames at
@@ -31,10 +27,9 @@ TEST_F(ViewTest, StartDelayThenSpinAndRock) {
 // spin, at the slider's negative end or at any finite step, stays in [0, 360).
 TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndTheSpinInRange) {
     const auto inRange = [this] { return view->o.z >= 0 && view->o.z < 360; };
-    // Waves of 4.5, 4.5 and 0 repeat after two turns; 0.37 only after 100, 2.5 after two.
+    // Waves of 0.37, 4.5 and 2.5 repeat only after 100 turns.
     for (const auto &[settings, period] :
-         {std::pair("tetraTurn=-2\n", 4 * M_PI),
-          std::pair("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n", 200 * M_PI)}) {
+         {std::pair("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n", 200 * M_PI)}) {
         start(settings);
         for (int hour = 0; hour < 30 * 24; ++hour, view->updateTime())
             now += 3600 + 0.37 * (hour % 7);
