@@ -4,6 +4,7 @@
 // the full-screen window only in full screen, and every shown panel at its mode's level and
 // translucency, transient for the window it floats above and stacked over it.
 #include "InterfaceFixture.h"
+#include "Program.h"
 
 #include "Windows.h"
 
@@ -160,9 +161,7 @@ TEST(ProgramUnderWindowManager, ItsIconFromTheStartAndClosingItEndsIt) {
     for (const char *before : {"ctrl+comma", "space"}) {
         QTemporaryDir settings;
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", settings.path());
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(programEnvironment(settings.path()));
         program.start(TETRAVOLUTE);
         const QString main =
             x11(QString("xdotool search --sync --onlyvisible --pid %1").arg(program.processId()))
