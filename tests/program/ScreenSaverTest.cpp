@@ -1,6 +1,6 @@
 // The program as a screen saver, drawing in a window this test makes, as a daemon or a settings
 // dialog's preview would: pixels read back from that window, its resizing, its clicks and its
-// destruction, the daemon's signals, and every host's way of starting it.
+// destruction, and the daemon's signals. The real hosts run it in tests/desktop/check-host.
 #include "Program.h"
 #include "Testing.h"
 
@@ -53,11 +53,10 @@ protected:
     }
     // Starts it with the daemon's window in the environment; within 10 s the figure, unlit, fills
     // the host window: black, white and the grey, none of the host's blue.
-    bool fills(const QStringList &arguments, const QString &daemonWindow,
-               const QString &program = TETRAVOLUTE) {
+    bool fills(const QStringList &arguments, const QString &daemonWindow) {
         saver.setProcessEnvironment(
             programEnvironment(settings.path(), {{"XSCREENSAVER_WINDOW", daemonWindow}}));
-        saver.start(program, arguments);
+        saver.start(TETRAVOLUTE, arguments);
         return QTest::qWaitFor([&] { return colours() == figure; }, 10000);
     }
     // A signal to the program: it is gone within 100 ms, with status 0, and the host blue again.
@@ -102,37 +101,6 @@ TEST_F(ScreenSaver, DrawsInTheWindowItIsGivenAndLeavesItsInputAlone) {
     EXPECT_EQ(seen(saver.exitStatus(), saver.exitCode(), lines.size()), "QProcess::NormalExit 1 1");
     EXPECT_TRUE(
         lines.value(0).contains(QString("the window %1 it was drawing in has gone").arg(id)));
-}
-
-// Started exactly as each host starts it, from the files an install put in place (a prefix of the
-// test's own): XScreenSaver runs the hack folder's program with the description's command;
-// xfce4-screensaver and mate-screensaver the screen savers' entry's command, its program looked
-// up in the hack folder, their engine folder; xsecurelock every hack in that folder with -root.
-TEST_F(ScreenSaver, EveryHostStartsItFromTheInstalledFiles) {
-    QTemporaryDir prefix;
-    ASSERT_EQ(QProcess::execute("cmake", {"--install", BUILD_DIR, "--prefix", prefix.path(),
-                                          "--component", "Unspecified"}),
-              0);
-    const auto read = [&](const QString &name) {
-        QFile installed(prefix.filePath(name));
-        return installed.open(QIODevice::ReadOnly) ? QString::fromUtf8(installed.readAll())
-                                                   : QString();
-    };
-    QStringList command;
-    for (const auto &match : QRegularExpression(R"re(<command arg="([^"]*)"/>)re")
-                                 .globalMatch(read("share/xscreensaver/config/tetravolute.xml")))
-        command << match.captured(1);
-    const QStringList exec = QRegularExpression("\nExec=([^\n]*)")
-                                 .match(read("share/applications/screensavers/tetravolute.desktop"))
-                                 .captured(1)
-                                 .split(' ');
-    const QString hacks = prefix.filePath("libexec/xscreensaver/");
-    EXPECT_TRUE(fills(command, hostId(), hacks + "tetravolute")) << "XScreenSaver";
-    stop(SIGTERM);
-    EXPECT_TRUE(fills(exec.mid(1), hostId(), hacks + exec.value(0)))
-        << "xfce4-screensaver, mate-screensaver";
-    stop(SIGTERM);
-    EXPECT_TRUE(fills({"-root"}, hostId(), hacks + "tetravolute")) << "xsecurelock";
 }
 
 } // namespace
