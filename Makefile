@@ -10,9 +10,9 @@ ON_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 # make install honours PREFIX (and DESTDIR, for staging).
 PREFIX ?= /usr/local
 
-.PHONY: run test asan bench fps screenshot install uninstall package deps build clean
+.PHONY: run test asan bench fps screenshot install uninstall package deps program build clean
 
-run: build
+run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	    echo "make run: no display to open a window on; 'make screenshot' runs the program on a virtual display and saves screenshot.png" >&2; \
 	    exit 1; \
@@ -36,14 +36,15 @@ asan: deps
 bench: build
 	$(XVFB) scripts/run-benchmarks $(BUILD)
 
-fps: build
+fps: program
 	scripts/measure-fps $(BUILD)/app/tetravolute
 
-screenshot: build
+screenshot: program
 	scripts/screenshot $(BUILD)/app/tetravolute screenshot.png
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Stripped, as the package is.
+install: program
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 # Takes back exactly what the last install put there (CMake's manifest of it), and the folders
 # that it left empty, up to the prefix.
@@ -52,10 +53,11 @@ uninstall:
 
 # A Debian package in build/, built in Release in build-release/ (stripped, hardened):
 # sudo apt install ./build/tetravolute_*.deb
+# Without the tests and benchmarks, which CPack would otherwise build again before it installs.
 RELEASE_BUILD := build-release
 package: deps
-	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(RELEASE_BUILD) -j2 --target tetravolute compressed_docs
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(RELEASE_BUILD) -j2
 	cpack --config $(RELEASE_BUILD)/CPackConfig.cmake -B $(BUILD)
 
 deps:
@@ -64,6 +66,11 @@ deps:
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD)
 
+# The program and what an install takes besides it: all that make run and make install need.
+program: deps $(BUILD)/CMakeCache.txt
+	@cmake --build $(BUILD) -j2 --target tetravolute compressed_docs
+
+# Everything: the program, the tests and the benchmarks.
 build: deps $(BUILD)/CMakeCache.txt
 	@cmake --build $(BUILD) -j2
 

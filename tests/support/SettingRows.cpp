@@ -51,12 +51,12 @@ double viewField(LWTetravoluteView &v, int row) {
         return std::array{w.a, w.f, w.d, w.p}[(row - 14) % 4];
     }
     const LWCam &cam = v.*&Open::cam;
-    const double fields[] = {v.*&Open::lightScene,
-                             v.*&Open::drawBorder,
-                             v.*&Open::drawSmooth,
-                             v.*&Open::showAxis,
-                             v.*&Open::showLogo,
-                             v.*&Open::waitDelay,
+    const double fields[] = {double(v.*&Open::lightScene),
+                             double(v.*&Open::drawBorder),
+                             double(v.*&Open::drawSmooth),
+                             double(v.*&Open::showAxis),
+                             double(v.*&Open::showLogo),
+                             double(v.*&Open::waitDelay),
                              cam.o.x,
                              cam.o.y,
                              cam.o.z,
