@@ -13,6 +13,7 @@
 #include "LWTetravoluteView.h"
 #include "LWWindow.h"
 #include "Panel.h"
+#include "Windows.h"
 
 QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<LWController>();
@@ -25,6 +26,7 @@ QHash<QString, QObject *> loadInterface() {
     InterfaceLoader::registerClass<Slider>();
     InterfaceLoader::registerClass<Panel>();
     routeKeyboard();
+    keepModalDialogsInSight();
     QStringList files;
     for (const char *name :
          {"MainMenu", "Preferences", "DistEditor", "SizeEditor", "TurnEditor", "About", "Help"})

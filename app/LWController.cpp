@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 static const char homePage[] = "https://www.tetravolute.org/";
@@ -213,6 +214,7 @@ void LWController::goFullScreen() {
     if (!fullWindow)
         return;
     fullWindow->setWindowTitle("Tetravolute");
+    followScreen(fullWindow);
     // The level before the view moves in: a window's flags are final once it holds the view.
     setLevel(fullWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
     redirectCloseRequests(fullWindow, this, "leaveFullScreen");
@@ -222,12 +224,15 @@ void LWController::goFullScreen() {
         mainView->setInFullScreen(true);
         mainView->resizeGL();
     }
-    makeKeyAndOrderFront(fullWindow);
-    for (QWidget *panel : {prefsWindow, distWindow, sizeWindow, turnWindow, aboutBox, helpBox}) {
+    orderFront(fullWindow);
+    // Panels raised over it as they stand, keeping their order; restored if minimised, before the
+    // new window is made key, since a restored window takes the focus.
+    for (QWidget *panel : panels()) {
         setLevel(panel, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
         setOpaque(panel, false);
         setAlphaValue(panel, 0.8);
     }
+    makeKeyWindow(fullWindow);
     inFullScreen = true;
 }
 
@@ -237,21 +242,30 @@ void LWController::leaveFullScreen() {
     // The view leaves the full-screen window before it closes: it would take its child surfaces
     // (the view) with it.
     setContentView(mainWindow, mainView);
-    if (fullWindow)
-        fullWindow->close();
-    fullWindow = nullptr;
     if (mainView)
         mainView->setInFullScreen(false);
     setContentAspectRatio(mainWindow, screenFrame(mainWindow).size());
-    makeKeyWindow(mainWindow);
     if (mainView)
         mainView->resizeGL();
-    for (QWidget *panel : {prefsWindow, distWindow, sizeWindow, turnWindow, helpBox, aboutBox}) {
+    for (QWidget *panel : panels()) {
         setLevel(panel, windowLevelForKey(FloatingWindowLevelKey));
         setOpaque(panel, true);
         setAlphaValue(panel, 1.0);
     }
+    makeKeyAndOrderFront(mainWindow); // restored too, if the window manager minimised it
+    // Hidden once the main window has the keyboard, so no key typed meanwhile goes nowhere; closed
+    // (and so deleted) a moment later, since keys the X server sent it before may still wait in the
+    // queue, and reach the view through it (1 s is ample).
+    if (fullWindow) {
+        fullWindow->hide();
+        QTimer::singleShot(1000, fullWindow.data(), &QWidget::close);
+    }
+    fullWindow = nullptr;
     inFullScreen = false;
+}
+
+QWidgetList LWController::panels() const {
+    return inStackingOrder({prefsWindow, distWindow, sizeWindow, turnWindow, aboutBox, helpBox});
 }
 
 void LWController::toggleFullScreen(QObject *) {

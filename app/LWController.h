@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidgetList>
 
 class LWSineButton;
 class LWSineController;
@@ -123,6 +124,8 @@ public:
     bool inFullScreen = false;
 
 private:
+    // Every panel, bottom first as they are stacked now.
+    QWidgetList panels() const;
     // Shows one wave editor's panel; in window mode brings it front, making it key if asked.
     void showWave(QWidget *window, LWSineController *editor, bool makeKey);
     using Record = LWSine *(LWTetravoluteView::*)();

@@ -28,6 +28,21 @@ QWidget *newBorderlessWindow(const QRect &frame) {
     return window;
 }
 
+void followScreen(QWidget *window) {
+    if (!window)
+        return;
+    const auto cover = [window] {
+        if (const QScreen *screen = window->screen())
+            window->setGeometry(screen->geometry());
+    };
+    const auto watch = [window, cover](QScreen *screen) {
+        QObject::connect(screen, &QScreen::geometryChanged, window, cover);
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, window, watch);
+}
+
 static QWidget *findMarked(const QWidgetList &widgets, const char *mark, const QVariant &view) {
     for (QWidget *widget : widgets)
         if (widget->property(mark) == view)

@@ -15,6 +15,9 @@ class QWindow;
 QRect screenFrame(const QWidget *window);
 // A new borderless window covering frame, destroyed when the program closes it.
 QWidget *newBorderlessWindow(const QRect &frame);
+// From now on the window covers its screen whenever that screen changes size (xrandr, a monitor's
+// new mode), as a full-screen window must.
+void followScreen(QWidget *window);
 // Shows view as window's content. The view keeps one window container for its whole life (the
 // interface definition's, or one made here on first use), which moves between windows as a
 // widget: it leaves a placeholder where it stood in a layout, takes the place of the view's

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -27,12 +28,24 @@ int windowLevel(const QWidget *window) {
     return window ? window->property(levelProperty).toInt() : 0;
 }
 
-// Raises every shown window of a higher level than window's, lowest first.
+QWidgetList inStackingOrder(QWidgetList windows) {
+    const QList<xcb_window_t> stacking = stackingOrder();
+    const auto place = [&stacking](const QWidget *window) {
+        return window ? stacking.indexOf(static_cast<xcb_window_t>(window->internalWinId())) : -1;
+    };
+    std::stable_sort(windows.begin(), windows.end(),
+                     [&](const QWidget *a, const QWidget *b) { return place(a) < place(b); });
+    return windows;
+}
+
+// Raises every shown window of a higher level than window's, lowest level first, and within a
+// level in the order they stand, so that raising them keeps it.
 static void keepHigherLevelsAbove(const QWidget *window) {
     QWidgetList higher;
     for (QWidget *other : QApplication::topLevelWidgets())
         if (other->isVisible() && windowLevel(other) > windowLevel(window))
             higher.append(other);
+    higher = inStackingOrder(higher);
     std::stable_sort(higher.begin(), higher.end(), [](const QWidget *a, const QWidget *b) {
         return windowLevel(a) < windowLevel(b);
     });
@@ -93,8 +106,8 @@ void setLevel(QWidget *window, int level) {
     window->setProperty(levelProperty, level);
     const bool shown = window->isVisible();
     updateStacking(window);
-    if (shown && !window->isVisible())
-        setIsVisible(window, true);
+    if (shown)
+        setIsVisible(window, true); // shown again after new flags, and never left minimised
     if (window->isVisible()) {
         window->raise();
         keepHigherLevelsAbove(window);
@@ -102,12 +115,22 @@ void setLevel(QWidget *window, int level) {
 }
 
 void setIsVisible(QWidget *window, bool visible) {
-    if (!window || window->isVisible() == visible)
+    if (!window)
         return;
     if (!visible) {
         window->hide();
         return;
     }
+    // A window the window manager minimised (a panel goes with the window it floats above) still
+    // counts as shown to Qt, and a hidden one keeps the state: mapped like that, it would show
+    // nothing, and openbox would minimise the windows it belongs with too.
+    const bool minimized = window->isMinimized();
+    if (window->isVisible() && !minimized)
+        return;
+    if (minimized)
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (window->isVisible())
+        return;
     updateStacking(window);
     // Mapped with a user time of 0, which window managers take as "do not focus".
     const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
@@ -125,8 +148,14 @@ void orderFront(QWidget *window) {
 }
 
 void makeKeyWindow(QWidget *window) {
-    if (window && window->isVisible())
-        window->activateWindow();
+    if (!window || !window->isVisible())
+        return;
+    // While the program has the keyboard, straight to the window as well: the window manager acts
+    // on the request a moment later, and keys typed meanwhile would be lost if the window that has
+    // the keyboard now closes.
+    if (QApplication::activeWindow())
+        giveInputFocus(static_cast<xcb_window_t>(window->winId()));
+    window->activateWindow();
 }
 
 void makeKeyAndOrderFront(QWidget *window) {
@@ -173,7 +202,32 @@ private:
     const char *method;
 };
 
+// Watches every window's state: while a modal dialog blocks the program, neither it nor the window
+// it sits over stays minimised (the window manager takes a dialog along with its window).
+class ModalInSight : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *window = qobject_cast<QWidget *>(object);
+        if (event->type() == QEvent::WindowStateChange && modal && window && window->isWindow() &&
+            window->isMinimized() && (window == modal || modal->parentWidget() == window))
+            QTimer::singleShot(0, window, [window] { setIsVisible(window, true); });
+        return false;
+    }
+};
+
 } // namespace
+
+void keepModalDialogsInSight() {
+    static ModalInSight *watcher = nullptr;
+    if (!watcher) {
+        watcher = new ModalInSight(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watcher);
+    }
+}
 
 void redirectCloseRequests(QWidget *window, QObject *target, const char *method) {
     if (window)

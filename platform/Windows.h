@@ -4,8 +4,9 @@
 // function does nothing for a null window, as a message to an unconnected outlet would.
 #pragma once
 
+#include <QWidgetList>
+
 class QObject;
-class QWidget;
 
 enum WindowLevelKey { FloatingWindowLevelKey = 5, ScreenSaverWindowLevelKey = 13 };
 
@@ -18,7 +19,11 @@ void setLevel(QWidget *window, int level);
 // functions that show windows call it; a panel calls it whenever it is shown.
 void updateStacking(QWidget *window);
 
-// Shows the window without making it key.
+// The windows as they are stacked now, bottom first; the ones not among the top-level windows (null
+// ones too) first, in their given order. Raising them in this order keeps their order.
+QWidgetList inStackingOrder(QWidgetList windows);
+
+// Shows the window without making it key; a minimised window is restored.
 void setIsVisible(QWidget *window, bool visible);
 // Raises the window within its level (shows it first if hidden, without making it key).
 void orderFront(QWidget *window);
@@ -36,3 +41,7 @@ void setAlphaValue(QWidget *window, double alpha);
 // target's method() instead, later, from the event loop; the window stays as it is unless the
 // method closes it. A close from the program itself goes ahead.
 void redirectCloseRequests(QWidget *window, QObject *target, const char *method);
+
+// From now on, a modal dialog and the window it sits over come back at once when the window
+// manager minimises them, so the dialog never blocks the program out of sight.
+void keepModalDialogsInSight();

@@ -1,7 +1,15 @@
 // The X server connection Qt opened, for the few window properties Qt has no call for.
 #pragma once
 
+#include <QList>
 #include <xcb/xcb.h>
 
 // nullptr when the platform is not X11.
 xcb_connection_t *x11Connection();
+// The top-level windows, bottom first: as the window manager lists them
+// (_NET_CLIENT_LIST_STACKING), or, with none that does, the root window's children; empty without
+// X11.
+QList<xcb_window_t> stackingOrder();
+// Gives the window the keyboard at once, as a program that has it may; false when the window is not
+// viewable (not yet mapped by the window manager), when nothing is done.
+bool giveInputFocus(xcb_window_t window);

@@ -6,6 +6,7 @@
 #include "Keyboard.h"
 #include "LWSineView.h"
 #include "Windows.h"
+#include "X11.h"
 
 #include <map>
 #include <set>
@@ -173,6 +174,45 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     QTest::mouseClick(get("aboutHome"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("https");
     EXPECT_EQ(catcher.opened, QList<QUrl>(2, QUrl("https://www.tetravolute.org/")));
+}
+
+// With no window manager the X server stacks the windows as the program raises them: the panels
+// stay over the full-screen window in the order they stood, also after a window of a lower level
+// is brought front, and over the main window after the trip.
+TEST_F(InterfaceTest, PanelsKeepTheirOrderAboveHigherAndLowerLevels) {
+    load();
+    controller->showPrefs(nullptr);
+    controller->showDist(nullptr);
+    QWidget *prefs = get("prefsWindow"), *dist = get("distWindow"), *main = get("mainWindow");
+    prefs->raise(); // the settings on top
+    const auto bottomFirst = [&](const QWidgetList &windows) {
+        xcb_connection_t *x = x11Connection();
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr);
+        const QList<xcb_window_t> stacking(xcb_query_tree_children(tree),
+                                           xcb_query_tree_children(tree) +
+                                               xcb_query_tree_children_length(tree));
+        free(tree);
+        QStringList names;
+        for (xcb_window_t id : stacking)
+            for (QWidget *window : windows)
+                if (window->internalWinId() == id)
+                    names << window->objectName();
+        return names.join(' ');
+    };
+    QTest::qWait(100);
+    controller->goFullScreen();
+    QWidget *full = controller->fullWindow;
+    full->setObjectName("fullWindow");
+    QTest::qWait(100);
+    EXPECT_EQ(bottomFirst({prefs, dist, full}), "fullWindow distWindow prefsWindow");
+    orderFront(main);
+    QTest::qWait(100);
+    EXPECT_EQ(bottomFirst({prefs, dist, full, main}),
+              "mainWindow fullWindow distWindow prefsWindow");
+    controller->leaveFullScreen();
+    QTest::qWait(100);
+    EXPECT_EQ(bottomFirst({prefs, dist, main}), "mainWindow distWindow prefsWindow");
 }
 
 #include "PanelTest.moc"

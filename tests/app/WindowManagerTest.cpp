@@ -7,6 +7,7 @@
 #include "Program.h"
 
 #include "Windows.h"
+#include "X11.h"
 
 namespace {
 
@@ -25,6 +26,15 @@ QString hex(const QWidget *window) {
 
 void settle(int ms = 150) {
     QTest::qWait(ms);
+}
+
+// As the X server has it: mapped and not minimised; the window that has the keyboard.
+bool onScreen(const QWidget *window) {
+    return x11("xwininfo -id " + hex(window)).contains("IsViewable") &&
+           !x11("xprop -id " + hex(window) + " _NET_WM_STATE").contains("HIDDEN");
+}
+QString keyWindow() {
+    return x11("xprop -root _NET_ACTIVE_WINDOW").section("# ", 1).trimmed();
 }
 
 class WindowManagerTest : public InterfaceTest {
@@ -153,6 +163,89 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     x11(QString("xdotool mousemove %1 %2 click 1").arg(inside.x()).arg(inside.y()));
     settle(300);
     expectWhole("after a click on the main window");
+}
+
+// States the program could not leave without the window manager's help: the full-screen window
+// minimised with the panels (and a modal dialog) over it. Every window a command shows is on
+// screen; the panels keep their order; leaving full screen gives the main window the keyboard
+// even when a panel had it before.
+TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
+    load();
+    controller->showPrefs(nullptr);
+    controller->showDist(nullptr);
+    QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
+    x11("xdotool windowactivate --sync " + hex(prefs)); // the lower one raised, and key
+    settle(300);
+    const auto panelsBottomFirst = [&] {
+        const QString stacking = x11("xprop -root _NET_CLIENT_LIST_STACKING");
+        return stacking.indexOf(hex(prefs)) < stacking.indexOf(hex(dist)) ? "dist prefs"
+                                                                          : "prefs dist";
+    };
+    ASSERT_EQ(panelsBottomFirst(), "dist prefs");
+    x11("xdotool key space");
+    settle(400);
+    EXPECT_EQ(panelsBottomFirst(), "dist prefs") << "entering full screen";
+    orderFront(main()); // brought front within its level: the higher levels stay over it
+    settle(300);
+    expectWhole("the main window ordered front in full screen");
+    x11("xdotool windowminimize --sync " + hex(controller->fullWindow));
+    x11("xdotool key Escape");
+    settle(400);
+    EXPECT_EQ(seen(onScreen(prefs), onScreen(dist), onScreen(main()), keyWindow()),
+              seen(true, true, true, hex(main())));
+    controller->cleanUp();
+    x11("xdotool key ctrl+1");
+    settle(400);
+    EXPECT_EQ(seen(onScreen(dist), onScreen(main())), "true true") << "shown after closing";
+    expectWhole("after the full-screen window was minimised");
+
+    x11("xdotool key space"); // Save Picture, then the window manager minimises its window
+    settle(400);
+    QString dialogSeen;
+    QTimer::singleShot(300, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        x11("xdotool windowminimize " + hex(controller->fullWindow));
+        settle(400);
+        dialogSeen = seen(dialog && onScreen(dialog), onScreen(controller->fullWindow));
+        if (dialog)
+            dialog->close();
+    });
+    controller->savePicture(nullptr);
+    EXPECT_EQ(dialogSeen, "true true") << "the modal dialog and the window it is over";
+}
+
+// Bursts of space while panels are open each leave the mode they should: no key is lost between
+// the windows. The full-screen window follows a change of the screen's size.
+TEST_F(WindowManagerTest, EverySpaceCountsAndFullScreenFollowsTheScreen) {
+    load();
+    controller->showPrefs(nullptr);
+    controller->showDist(nullptr);
+    for (const char *delay : {"40", "60", "80"}) {
+        x11(QString("xdotool key --delay %1").arg(delay) + QString(" space").repeated(10));
+        settle(600);
+        EXPECT_FALSE(controller->inFullScreen) << delay << " ms apart";
+        if (controller->inFullScreen)
+            x11("xdotool key Escape");
+    }
+    // Leaving: the main window has the keyboard before the full-screen window goes, and a key the
+    // X server had already sent that window still counts.
+    x11("xdotool key space");
+    settle(400);
+    const QString full = hex(controller->fullWindow);
+    controller->leaveFullScreen();
+    xcb_connection_t *x = x11Connection();
+    xcb_get_input_focus_reply_t *focus = xcb_get_input_focus_reply(x, xcb_get_input_focus(x), 0);
+    EXPECT_EQ(focus ? focus->focus : 0, main()->winId());
+    free(focus);
+    x11("xdotool key --window " + full + " space");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->inFullScreen; }));
+    settle(400);
+    x11("xrandr --newmode 1280x800 60 1280 1300 1320 1340 800 810 820 830");
+    x11("xrandr --addmode screen 1280x800");
+    x11("xrandr --output screen --mode 1280x800");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return controller->fullWindow->geometry() == QRect(0, 0, 1280, 800); }));
+    expectWhole("after the screen's size changed");
 }
 
 // The program itself, as the window manager sees it: its own icon (64, 128 and 256 pixels) from
