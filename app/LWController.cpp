@@ -253,9 +253,9 @@ void LWController::leaveFullScreen() {
         setAlphaValue(panel, 1.0);
     }
     makeKeyAndOrderFront(mainWindow); // restored too, if the window manager minimised it
-    // Hidden once the main window has the keyboard, so no key typed meanwhile goes nowhere; closed
-    // (and so deleted) a moment later, since keys the X server sent it before may still wait in the
-    // queue, and reach the view through it (1 s is ample).
+    // Hidden after the main window is asked for the keyboard, and closed (so deleted) a moment
+    // later: keys the X server sent it before may still wait in the queue, and reach the view
+    // through it (1 s is ample).
     if (fullWindow) {
         fullWindow->hide();
         QTimer::singleShot(1000, fullWindow.data(), &QWidget::close);

@@ -4,6 +4,8 @@
 #include "AccessibleControls.h"
 #include "Windows.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QScreen>
 #include <algorithm>
 
@@ -18,8 +20,39 @@ void Panel::showEvent(QShowEvent *event) {
     if (placed || !screen())
         return;
     placed = true;
+    move(firstPlace());
+}
+
+// The frame a window manager gives the program's windows, as it framed one already shown (the
+// full-screen window has none); none without a window manager.
+static QMargins frameMargins() {
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        const QRect inner = window->geometry(), outer = window->frameGeometry();
+        if (window->isVisible() && inner != outer)
+            return {inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    }
+    return {};
+}
+
+// Points, worked out for the frame; the panel is not framed yet, and an unframed window is placed
+// by its inside's corner.
+QPoint Panel::firstPlace() const {
     const QRect area = screen()->availableGeometry();
-    const QSize frame = frameGeometry().size(); // the frame's margins once a window manager drew it
-    move(std::clamp(area.left() + origin.x(), area.left(), area.right() + 1 - frame.width()),
-         std::clamp(area.top() + origin.y(), area.top(), area.bottom() + 1 - frame.height()));
+    const QWidget *over = floatsAbove(this);
+    const QRect beside = over ? over->frameGeometry() : QRect(area.topLeft(), QSize(0, 0));
+    const QMargins margins = frameMargins();
+    const QSize frame = size().grownBy(margins);
+    const int gap = 8, step = 32 * cascade;
+    int x = side == "leading" ? beside.left() - gap - frame.width() - step
+                              : beside.right() + 1 + gap + step;
+    x = std::clamp(x, area.left(), area.right() + 1 - frame.width());
+    int y = beside.top() + step;
+    if (QRect(QPoint(x, y), frame).intersects(beside)) { // over it: below its title and menu bar
+        const auto *main = qobject_cast<const QMainWindow *>(over);
+        const QWidget *content = main && main->centralWidget() ? main->centralWidget() : over;
+        y = std::max(y, content->mapToGlobal(QPoint(0, 0)).y() + step);
+    }
+    y = std::clamp(y, area.top(), area.bottom() + 1 - frame.height());
+    return QPoint(x + margins.left(), y + margins.top());
 }

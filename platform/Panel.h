@@ -1,16 +1,18 @@
 // A panel, as the interface definition names one: a tool window that floats above the program's
-// windows, not above other programs', and stays out of the task bar. It first opens at its
-// origin, and afterwards where it was left.
+// windows, not above other programs', and stays out of the task bar. It first opens beside the
+// window it floats above, and afterwards where it was left.
 #pragma once
 
-#include <QPoint>
 #include <QWidget>
 
 class Panel : public QWidget {
     Q_OBJECT
-    // Where the panel first opens: its frame's top-left, in points from the top-left of its
-    // screen's available area, moved in as far as it takes to show the whole panel there.
-    Q_PROPERTY(QPoint origin MEMBER origin)
+    // Where the panel first opens: beside the window it floats above, before it ("leading", to the
+    // left) or after it ("trailing"), cascade steps of 32 points down; where the screen's available
+    // area has no room there, as far out as it has, below that window's menu bar. Always wholly in
+    // the available area.
+    Q_PROPERTY(QString side MEMBER side)
+    Q_PROPERTY(int cascade MEMBER cascade)
 public:
     Q_INVOKABLE explicit Panel(QWidget *parent = nullptr);
 
@@ -18,6 +20,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPoint origin;
+    QPoint firstPlace() const;
+
+    QString side = "trailing";
+    int cascade = 0;
     bool placed = false;
 };

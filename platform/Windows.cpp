@@ -53,9 +53,7 @@ static void keepHigherLevelsAbove(const QWidget *window) {
         other->raise();
 }
 
-// What a panel floats above: the shown window of the highest level not above the panel's, panels
-// aside (the main window in window mode, the full-screen window in full screen).
-static QWidget *floatsAbove(const QWidget *panel) {
+QWidget *floatsAbove(const QWidget *panel) {
     QWidget *below = nullptr;
     for (QWidget *other : QApplication::topLevelWidgets())
         if (other->windowType() != Qt::Tool && other->isVisible() &&
@@ -148,14 +146,8 @@ void orderFront(QWidget *window) {
 }
 
 void makeKeyWindow(QWidget *window) {
-    if (!window || !window->isVisible())
-        return;
-    // While the program has the keyboard, straight to the window as well: the window manager acts
-    // on the request a moment later, and keys typed meanwhile would be lost if the window that has
-    // the keyboard now closes.
-    if (QApplication::activeWindow())
-        giveInputFocus(static_cast<xcb_window_t>(window->winId()));
-    window->activateWindow();
+    if (window && window->isVisible())
+        window->activateWindow();
 }
 
 void makeKeyAndOrderFront(QWidget *window) {

@@ -18,6 +18,9 @@ void setLevel(QWidget *window, int level);
 // floats above the shown window of the highest level not above its own. setLevel and the
 // functions that show windows call it; a panel calls it whenever it is shown.
 void updateStacking(QWidget *window);
+// What a panel floats above: the shown window of the highest level not above the panel's, panels
+// aside (the main window in window mode, the full-screen window in full screen); null for none.
+QWidget *floatsAbove(const QWidget *panel);
 
 // The windows as they are stacked now, bottom first; the ones not among the top-level windows (null
 // ones too) first, in their given order. Raising them in this order keeps their order.

@@ -40,18 +40,3 @@ QList<xcb_window_t> stackingOrder() {
     free(tree);
     return windows;
 }
-
-bool giveInputFocus(xcb_window_t window) {
-    xcb_connection_t *x = x11Connection();
-    if (!x)
-        return false;
-    xcb_get_window_attributes_reply_t *attributes =
-        xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr);
-    const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-    free(attributes);
-    if (viewable) {
-        xcb_set_input_focus(x, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
-        xcb_flush(x);
-    }
-    return viewable;
-}

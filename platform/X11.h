@@ -10,6 +10,3 @@ xcb_connection_t *x11Connection();
 // (_NET_CLIENT_LIST_STACKING), or, with none that does, the root window's children; empty without
 // X11.
 QList<xcb_window_t> stackingOrder();
-// Gives the window the keyboard at once, as a program that has it may; false when the window is not
-// viewable (not yet mapped by the window manager), when nothing is done.
-bool giveInputFocus(xcb_window_t window);

@@ -176,14 +176,22 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     EXPECT_EQ(catcher.opened, QList<QUrl>(2, QUrl("https://www.tetravolute.org/")));
 }
 
-// With no window manager the X server stacks the windows as the program raises them: the panels
+// With no window manager (and no frames) the X server stacks the windows as the program raises
+// them, and places them where it asks: the panels
 // stay over the full-screen window in the order they stood, also after a window of a lower level
 // is brought front, and over the main window after the trip.
 TEST_F(InterfaceTest, PanelsKeepTheirOrderAboveHigherAndLowerLevels) {
     load();
+    QWidget *prefs = get("prefsWindow"), *dist = get("distWindow"), *main = get("mainWindow");
+    main->move(900, 300); // 1280 points wide: room for a 460-point panel on its left, not its right
     controller->showPrefs(nullptr);
     controller->showDist(nullptr);
-    QWidget *prefs = get("prefsWindow"), *dist = get("distWindow"), *main = get("mainWindow");
+    // The settings 8 points left of it, level with its top; the distance editor at the screen's
+    // right edge, below the main window's menu bar.
+    EXPECT_EQ(seen(main->x() - prefs->geometry().right() - 1, prefs->y() - main->y(),
+                   dist->geometry().right() - main->screen()->geometry().right(),
+                   dist->y() - get("centralwidget")->mapToGlobal(QPoint()).y()),
+              "8 0 0 0");
     prefs->raise(); // the settings on top
     const auto bottomFirst = [&](const QWidgetList &windows) {
         xcb_connection_t *x = x11Connection();
