@@ -15,6 +15,7 @@
 #include "Windows.h"
 #include "Workspace.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QDialog>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QWidget>
 
 static const char homePage[] = "https://www.tetravolute.org/";
+static const char title[] = "Tetravolute"; // the main and full-screen windows' title
 
 LWController::LWController(QObject *parent) : QObject(parent) {}
 
@@ -98,10 +100,9 @@ void LWController::showWave(QWidget *window, LWSineController *editor, bool make
     if (inFullScreen) {
         setLevel(window, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
     } else {
+        orderFront(window);
         if (makeKey)
-            makeKeyAndOrderFront(window);
-        else
-            orderFront(window);
+            focusWindow(window); // key, its first control's focus ring showing
         setLevel(window, windowLevelForKey(FloatingWindowLevelKey));
     }
     makeFirstResponder(window, mainView);
@@ -213,7 +214,7 @@ void LWController::goFullScreen() {
     fullWindow = newBorderlessWindow(frame);
     if (!fullWindow)
         return;
-    fullWindow->setWindowTitle("Tetravolute");
+    fullWindow->setWindowTitle(title);
     followScreen(fullWindow);
     // The level before the view moves in: a window's flags are final once it holds the view.
     setLevel(fullWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
@@ -312,9 +313,20 @@ void LWController::savePicture(QObject *) {
     QString error;
     if (accepted)
         QDir().mkpath(QFileInfo(path).absolutePath()); // the pictures folder may not exist yet
-    if (accepted && !writeImageFile(mainView->picture(size, transparent), path, &error))
+    if (!accepted)
+        return;
+    if (!writeImageFile(mainView->picture(size, transparent), path, &error)) {
         QMessageBox::warning(over, "Save Picture",
                              QString("The picture was not saved: %1.").arg(error));
+        return;
+    }
+    // Where it went, for 5 s in the main window's title: the task bar shows it, and screen readers
+    // announce the change.
+    if (mainWindow) {
+        mainWindow->setWindowTitle(QString("Picture saved to %1 — %2").arg(path, title));
+        QTimer::singleShot(5000, mainWindow,
+                           [window = mainWindow] { window->setWindowTitle(title); });
+    }
 }
 
 // Sheets are never begun; a modal dialog in that role is ended.
@@ -331,6 +343,11 @@ void LWController::cleanUp() {
     for (QWidget *panel : {aboutBox, helpBox, distWindow, sizeWindow, turnWindow})
         if (panel)
             panel->close();
+}
+
+void LWController::nextPanel(QObject *) {
+    focusNextWindow(QApplication::activeWindow() ? QApplication::activeWindow() : mainWindow,
+                    false);
 }
 
 void LWController::restoreDefaults(QObject *) {

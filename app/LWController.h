@@ -89,6 +89,8 @@ public:
     Q_INVOKABLE void gotoLW(QObject *sender);
     // Closes the about, help and wave-editor panels; the settings panel stays.
     Q_INVOKABLE void cleanUp();
+    // The keyboard into the next panel, as F6 does from the window that has it.
+    Q_INVOKABLE void nextPanel(QObject *sender);
     // Removes all 26 keys, so the defaults answer, and refills the panel, the scene and editors.
     Q_INVOKABLE void restoreDefaults(QObject *sender);
     // The view's record for one of the three editors; null (and a log line) for any other.

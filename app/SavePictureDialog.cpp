@@ -24,6 +24,7 @@ SavePictureDialog::SavePictureDialog(QSize view, QSize screen, QWidget *parent)
         QDateTime::currentDateTime().toString("'tetravolute-'yyyyMMdd-HHmmss'.png'")));
     name->setMinimumWidth(360);
     auto *browse = new QPushButton("&Choose…", this);
+    browse->setObjectName("choose");
     connect(browse, &QPushButton::clicked, this, &SavePictureDialog::choose);
     auto *where = new QHBoxLayout;
     where->addWidget(name);
@@ -52,6 +53,8 @@ SavePictureDialog::SavePictureDialog(QSize view, QSize screen, QWidget *parent)
     form->addRow(label("&Size:", sizes), sizes);
     form->addRow(QString(), transparent);
     form->addRow(buttons);
+    setTabOrder(name, browse); // the file, then its chooser
+    setTabOrder(browse, sizes);
 }
 
 void SavePictureDialog::choose() {

@@ -67,20 +67,6 @@ QWidgetList windowCycle() {
     return panels;
 }
 
-void focusWindow(QWidget *window) {
-    window->raise();
-    window->activateWindow();
-    for (QWidget *control = window->nextInFocusChain(); control != window;
-         control = control->nextInFocusChain()) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) &&
-            control->isEnabled()) {
-            control->setProperty(keyboardFocusProperty, true); // before the window is active
-            control->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
-
 void openFirstMenu() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
@@ -157,10 +143,7 @@ private:
         if ((code == Qt::Key_Return || code == Qt::Key_Enter) && button && keyboardFocus) {
             button->click();
         } else if (code == Qt::Key_F6 && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier) {
-            const QWidgetList cycle = windowCycle();
-            const int step = modifiers & Qt::ShiftModifier ? cycle.size() - 1 : 1;
-            if (!cycle.isEmpty())
-                focusWindow(cycle[(cycle.indexOf(window) + step) % cycle.size()]);
+            focusNextWindow(window, modifiers & Qt::ShiftModifier);
         } else if (code == Qt::Key_W && modifiers == Qt::ControlModifier) {
             if (window->windowType() != Qt::Tool)
                 return false;
@@ -178,6 +161,30 @@ private:
 };
 
 } // namespace
+
+void focusWindow(QWidget *window) {
+    if (!window)
+        return;
+    window->raise();
+    window->activateWindow();
+    for (QWidget *control = window->nextInFocusChain(); control != window;
+         control = control->nextInFocusChain()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) &&
+            control->isEnabled()) {
+            control->setProperty(keyboardFocusProperty, true); // before the window is active
+            window->setAttribute(Qt::WA_KeyboardFocusChange);  // styles draw the ring from it
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void focusNextWindow(QWidget *from, bool backwards) {
+    const QWidgetList cycle = windowCycle();
+    const int step = backwards ? cycle.size() - 1 : 1;
+    if (!cycle.isEmpty())
+        focusWindow(cycle[(cycle.indexOf(from) + step) % cycle.size()]);
+}
 
 void routeKeyboard() {
     static KeyboardRouter *router = nullptr;

@@ -21,3 +21,8 @@ QObject *firstResponder(const QWidget *window);
 void routeKeyboard();
 // Controls take the keyboard focus from the keyboard only: Tab, Shift+Tab and F6.
 void takeFocusFromKeyboardOnly(QWidget *control);
+// Makes the window key and gives its first control the keyboard focus as the keyboard's, so that
+// its focus ring shows at once and space and Return work it. Does nothing for a null window.
+void focusWindow(QWidget *window);
+// Does what F6 (Shift+F6 when backwards) does in the window from.
+void focusNextWindow(QWidget *from, bool backwards);

@@ -13,5 +13,5 @@ public:
     RepeatingTimer(double interval, std::function<void()> action, QObject *parent);
 
 private:
-    QTimer timer;
+    QTimer timer{this}; // a child too, so its ticks can be watched
 };

@@ -44,6 +44,11 @@ protected:
     LWController *controller = nullptr;
 };
 
+// What a screen reader is told of the object.
+inline QAccessibleInterface *accessible(QObject *object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
 // Frames keep coming: the view is shown and exposed where it is now.
 #define EXPECT_DRAWING(where)                                                                      \
     do {                                                                                           \

@@ -57,23 +57,39 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
     }
 }
 
-// F6 visits the program's windows (panels in reading order, then the main window), a panel's
-// first control taking the keyboard focus; Ctrl+W closes a panel only; F10 opens the first menu,
-// Shift+F10 and the Menu key the view's; a menu's access key picks its item.
+// F6 (and the Window menu's Next Panel) visits the program's shown windows (panels in reading
+// order, then the main window; a minimised one not), a panel's first control taking the keyboard
+// focus with its focus ring showing, as when the distance editor opens; Ctrl+W closes a panel
+// only; F10 opens the first menu, Shift+F10 and the Menu key the view's; a menu's access key
+// picks its item.
 TEST_F(InterfaceTest, WindowAndMenuKeys) {
     load();
     QWidget *main = get("mainWindow"), *prefs = get("prefsWindow");
     controller->showPrefs(nullptr);
+    controller->showSize(nullptr);
+    get("sizeWindow")->showMinimized();
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
+    const auto ring = [] {
+        QStyleOption shown;
+        shown.initFrom(QApplication::focusWidget());
+        return (shown.state & QStyle::State_HasFocus) &&
+               (shown.state & QStyle::State_KeyboardFocusChange);
+    };
+    EXPECT_EQ(seen(QApplication::focusWidget()->objectName(), ring()), "distAmpSlider true");
     for (const QString row :
          {"F6 => mainWindow", "F6 => prefsWindow shadeSwitch", "F6 => distWindow distAmpSlider",
           "F6 => mainWindow", "Shift+F6 => distWindow distAmpSlider",
-          "Shift+F6 => prefsWindow shadeSwitch"}) {
-        QTest::keySequence(QApplication::activeWindow(), QKeySequence(row.section(' ', 0, 0)));
+          "Shift+F6 => prefsWindow shadeSwitch", "Shift+F6 => mainWindow",
+          "NextPanel => prefsWindow shadeSwitch"}) {
+        if (row.startsWith("NextPanel"))
+            get<QAction>("actionNextPanel")->trigger();
+        else
+            QTest::keySequence(QApplication::activeWindow(), QKeySequence(row.section(' ', 0, 0)));
         ASSERT_TRUE(becomesActive(get(row.section(' ', 2, 2)))) << qPrintable(row);
         EXPECT_TRUE(row.count(' ') == 2 ||
-                    QApplication::focusWidget() == named.value(row.section(' ', 3)));
+                    (QApplication::focusWidget() == named.value(row.section(' ', 3)) && ring()))
+            << qPrintable(row);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // the keyboard's control
     QTest::keyClick(prefs, Qt::Key_W, Qt::ControlModifier);

@@ -86,6 +86,10 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
         auto *sizes = dialog->findChild<QComboBox *>();
         auto *name = dialog->findChild<QLineEdit *>();
         offered = name->text().section('/', -1).remove(QRegularExpression("\\d"));
+        // Tab goes from the name to its chooser; the size box's label reaches a screen reader.
+        const auto labels = accessible(sizes)->relations(QAccessible::Label);
+        offered += " " + seen(name->nextInFocusChain()->objectName(),
+                              labels.value(0).first->text(QAccessible::Name));
         for (int i = 0; i < sizes->count(); ++i)
             offered += " " + seen(sizes->itemData(i).toSize());
         name->setText(folder.filePath("shot.png"));
@@ -95,9 +99,11 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
     });
     QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
     const QImage saved(folder.filePath("shot.png"));
-    EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha()), "QSize(1920, 1080) 0");
+    EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha(), main->windowTitle()),
+              "QSize(1920, 1080) 0 Picture saved to " + folder.filePath("shot.png") +
+                  " — Tetravolute");
     EXPECT_EQ(offered,
-              "tetravolute--.png " +
+              "tetravolute--.png choose Size: " +
                   seen(view()->QWindow::size(), main->screen()->size() * main->devicePixelRatio()) +
                   " QSize(1920, 1080) QSize(3840, 2160) QSize(7680, 4320)");
 }

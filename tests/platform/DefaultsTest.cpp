@@ -73,19 +73,16 @@ TEST_F(Store, HandEditedValuesReadAsWhatTheySay) {
     }
 }
 
-// Opening a FIFO blocks until someone writes to it: the store answers its defaults at once, says
-// so once, and writes nothing.
+// Opening a FIFO blocks until someone writes to it (the test's time limit would end it): the store
+// answers its defaults, says so once, and writes nothing.
 TEST_F(Store, AFifoIsNeitherReadNorWritten) {
     const QString path = store().fileName();
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    QElapsedTimer clock;
-    clock.start();
     const QString log = capturedLog([] {
         store().setInteger(4, "depth");
         EXPECT_EQ(store().integerForKey("depth"), 3);
     });
-    EXPECT_EQ(seen(clock.elapsed() < 1000, log.count('\n'),
-                   log.contains(path + " is not a regular file"),
+    EXPECT_EQ(seen(log.count('\n'), log.contains(path + " is not a regular file"),
                    QFileInfo(path).exists() && !QFileInfo(path).isFile()),
-              "true 1 true true");
+              "1 true true");
 }
