@@ -53,5 +53,5 @@ inline QAccessibleInterface *accessible(QObject *object) {
 #define EXPECT_DRAWING(where)                                                                      \
     do {                                                                                           \
         const int before_ = frames();                                                              \
-        EXPECT_TRUE(QTest::qWaitFor([&] { return frames() >= before_ + 3; }, 2000)) << (where);    \
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frames() >= before_ + 3; }, 20000)) << (where);   \
     } while (0)
