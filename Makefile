@@ -10,7 +10,7 @@ ON_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 # make install honours PREFIX (and DESTDIR, for staging).
 PREFIX ?= /usr/local
 
-.PHONY: run test asan bench fps screenshot install uninstall package deps program build clean
+.PHONY: run test asan bench fps screenshot install uninstall package deps deps-program program build clean
 
 run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -36,10 +36,10 @@ asan: deps
 bench: build
 	$(XVFB) scripts/run-benchmarks $(BUILD)
 
-fps: program
+fps: deps program
 	scripts/measure-fps $(BUILD)/app/tetravolute
 
-screenshot: program
+screenshot: deps program
 	scripts/screenshot $(BUILD)/app/tetravolute screenshot.png
 
 # Stripped, as the package is.
@@ -63,11 +63,15 @@ package: deps
 deps:
 	@scripts/install-deps
 
-$(BUILD)/CMakeCache.txt: | deps
+# What building and running the program needs; the tests need more.
+deps-program:
+	@scripts/install-deps program
+
+$(BUILD)/CMakeCache.txt: | deps-program
 	cmake -S . -B $(BUILD)
 
 # The program and what an install takes besides it: all that make run and make install need.
-program: deps $(BUILD)/CMakeCache.txt
+program: deps-program $(BUILD)/CMakeCache.txt
 	@cmake --build $(BUILD) -j2 --target tetravolute compressed_docs
 
 # Everything: the program, the tests and the benchmarks.
