@@ -120,15 +120,14 @@ void setIsVisible(QWidget *window, bool visible) {
         return;
     }
     // A window the window manager minimised (a panel goes with the window it floats above) still
-    // counts as shown to Qt, and a hidden one keeps the state: mapped like that, it would show
-    // nothing, and openbox would minimise the windows it belongs with too.
-    const bool minimized = window->isMinimized();
-    if (window->isVisible() && !minimized)
+    // counts as shown to Qt, which may not even have heard of it yet; a hidden one keeps the state:
+    // mapped like that, it would show nothing, and openbox would minimise its group with it.
+    if (window->isVisible()) {
+        restoreIfIconic(static_cast<xcb_window_t>(window->winId()));
         return;
-    if (minimized)
+    }
+    if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    if (window->isVisible())
-        return;
     updateStacking(window);
     // Mapped with a user time of 0, which window managers take as "do not focus".
     const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);

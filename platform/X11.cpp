@@ -40,3 +40,27 @@ QList<xcb_window_t> stackingOrder() {
     free(tree);
     return windows;
 }
+
+bool restoreIfIconic(xcb_window_t window) {
+    xcb_connection_t *x = x11Connection();
+    if (!x)
+        return false;
+    static const char name[] = "WM_STATE";
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 1, sizeof name - 1, name), nullptr);
+    const xcb_atom_t property = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(atom);
+    xcb_get_property_reply_t *reply =
+        property == XCB_ATOM_NONE
+            ? nullptr
+            : xcb_get_property_reply(x, xcb_get_property(x, 0, window, property, property, 0, 1),
+                                     nullptr);
+    const bool iconic = reply && reply->format == 32 && xcb_get_property_value_length(reply) >= 4 &&
+                        *static_cast<const uint32_t *>(xcb_get_property_value(reply)) == 3;
+    free(reply);
+    if (iconic) {
+        xcb_map_window(x, window);
+        xcb_flush(x);
+    }
+    return iconic;
+}

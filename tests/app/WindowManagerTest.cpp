@@ -205,6 +205,7 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     settle(300);
     expectWhole("the main window ordered front in full screen");
     x11("xdotool windowminimize --sync " + hex(controller->fullWindow));
+    ASSERT_TRUE(until([&] { return !onScreen(prefs) && !onScreen(dist); })) << "gone with it";
     x11("xdotool key Escape");
     const auto state = [&] {
         return seen(onScreen(prefs), onScreen(dist), onScreen(main()), keyWindow());
