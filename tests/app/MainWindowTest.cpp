@@ -1,6 +1,7 @@
 // The main window on its screen, its minimising and the icon made from the frame, and Save
 // Picture.
 #include "InterfaceFixture.h"
+#include "X11.h"
 
 #include "WindowContent.h"
 
@@ -20,6 +21,11 @@ TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     setContentSize(main, QSize(screen.width() / 3, 100));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return std::abs(contentSize(main).height() - screen.height() / 3) <= 1; }));
+    // The X server's notes of those resizes are all in before the screen changes: a late one would
+    // undo the resize that follows.
+    xcb_connection_t *x = x11Connection();
+    free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+    QTest::qWait(0);
     QEvent moved(QEvent::ScreenChangeInternal);
     QCoreApplication::sendEvent(get("prefsWindow"), &moved);
     EXPECT_TRUE(QTest::qWaitFor([&] { return contentSize(main) == screen / 2; }));
