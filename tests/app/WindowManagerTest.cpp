@@ -183,18 +183,25 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
 
 // States the program could not leave without the window manager's help: the full-screen window
 // minimised with the panels (and a modal dialog) over it. Every window a command shows is on
-// screen, and leaving full screen gives the main window the keyboard even when a panel had it
-// before.
-TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfSight) {
+// screen; the panels keep their order into full screen; leaving it gives the main window the
+// keyboard even when a panel had it before.
+TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     load();
     controller->showPrefs(nullptr);
     controller->showDist(nullptr);
     QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
-    ASSERT_TRUE(until([&] { return onScreen(prefs) && onScreen(dist); }));
-    x11("xdotool windowactivate --sync " + hex(prefs)); // a panel has the keyboard
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(prefs); }));
+    ASSERT_TRUE(until([&] { return onScreen(prefs) && keyWindow() == hex(dist); }));
+    const auto panelsBottomFirst = [&] {
+        const QString stacking = x11("xprop -root _NET_CLIENT_LIST_STACKING");
+        return QString(stacking.indexOf(hex(prefs)) < stacking.indexOf(hex(dist)) ? "prefs dist"
+                                                                                  : "dist prefs");
+    };
+    x11("xdotool windowactivate --sync " + hex(prefs)); // the lower panel raised, and key
+    ASSERT_TRUE(until(
+        [&] { return keyWindow() == hex(prefs) && panelsBottomFirst() == QString("dist prefs"); }));
     x11("xdotool key space");
     ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
+    EXPECT_EQ(panelsBottomFirst(), "dist prefs") << "entering full screen";
     orderFront(main()); // brought front within its level: the higher levels stay over it
     settle(300);
     expectWhole("the main window ordered front in full screen");
