@@ -56,7 +56,8 @@ uninstall:
 # Without the tests and benchmarks, which CPack would otherwise build again before it installs.
 RELEASE_BUILD := build-release
 package: deps
-	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(RELEASE_BUILD) -j2
 	cpack --config $(RELEASE_BUILD)/CPackConfig.cmake -B $(BUILD)
 

@@ -2,10 +2,13 @@
 // core application gives the parser its program name and version.
 #include "CommandLine.h"
 
+#include "ImageFile.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 // An X window id: decimal, or hexadecimal after 0x; never 0, at most 32 bits.
 static std::optional<unsigned long> windowId(const QString &text) {
@@ -28,28 +31,55 @@ static std::optional<QSize> pictureSize(const QString &text) {
     return size;
 }
 
-// m:ss (or h:mm:ss) and 90s are times, a plain number counts frames; at least one frame.
-static std::optional<int> duration(const QString &text, int fps) {
+// Seconds as film tools take them: 12.5, 90s, m:ss or h:mm:ss (minutes and seconds under 60
+// after the first part), or frames as 300f; at least one frame.
+static std::optional<int> duration(const QString &text, FrameRate rate) {
     bool ok = false;
-    double seconds = -1;
+    if (text.endsWith('f')) {
+        const int frames = text.chopped(1).toInt(&ok);
+        return ok && frames >= 1 ? std::optional(frames) : std::nullopt;
+    }
+    double seconds = 0;
     if (text.contains(':')) {
-        seconds = 0;
-        for (const QString &part : text.split(':')) {
-            const int value = part.toInt(&ok);
-            if (!ok || value < 0 || part.size() > 2)
+        const QStringList parts = text.split(':');
+        for (int i = 0; i < parts.size(); ++i) {
+            const int value = parts[i].toInt(&ok);
+            if (!ok || value < 0 || parts[i].size() > 2 || parts.size() > 3 ||
+                (i > 0 && value > 59))
                 return std::nullopt;
             seconds = seconds * 60 + value;
         }
-    } else if (text.endsWith('s')) {
-        seconds = text.chopped(1).toDouble(&ok);
+    } else {
+        seconds = (text.endsWith('s') ? text.chopped(1) : text).toDouble(&ok);
         if (!ok)
             return std::nullopt;
-    } else {
-        const int frames = text.toInt(&ok);
-        return ok && frames >= 1 ? std::optional(frames) : std::nullopt;
     }
-    const double frames = std::round(seconds * fps);
+    const double frames = std::round(seconds * rate.perSecond());
     return frames >= 1 && frames <= 1e7 ? std::optional(int(frames)) : std::nullopt;
+}
+
+// 30, 12.5, N/D, and NTSC's rates as people write them: 29.97 and 23.976 are 30000/1001 and
+// 24000/1001. From 1 to 240 frames a second.
+static std::optional<FrameRate> frameRate(const QString &text) {
+    bool ok = true, under = true;
+    FrameRate rate;
+    if (text.contains('/')) {
+        rate = {text.section('/', 0, 0).toInt(&ok), text.section('/', 1).toInt(&under)};
+    } else {
+        const double value = text.toDouble(&ok);
+        const double ntsc = std::round(value * 1.001);
+        if (ok && value == std::round(value))
+            rate = {int(value), 1};
+        else if (ok && std::fabs(ntsc * 1000 / 1001 - value) < 0.005)
+            rate = {int(ntsc) * 1000, 1001};
+        else if (ok && value <= 240)
+            rate = {int(std::round(value * 1000)), 1000};
+        const int common = std::gcd(rate.frames, rate.seconds);
+        rate = {rate.frames / common, rate.seconds / common};
+    }
+    if (!ok || !under || rate.seconds < 1 || !(rate.perSecond() >= 1 && rate.perSecond() <= 240))
+        return std::nullopt;
+    return rate;
 }
 
 static int refuse(const QCommandLineParser &parser, const QString &problem) {
@@ -70,8 +100,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
     parser.setApplicationDescription(
         "A slowly turning, breathing fractal of tetrahedra.\n"
         "As a screen saver (XScreenSaver's conventions): tetravolute --root\n"
-        "Pictures and films show no window, but need a display like the rest: on a machine\n"
-        "without one, run them under xvfb-run.");
+        "Pictures and films show no window and need no display: they draw through EGL.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -83,25 +112,29 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
         "window-id", "Draw on the window <id> (decimal or 0x hex), as with --root.", "id");
     const QCommandLineOption picture(
         "picture",
-        "Draw one frame into <file> (PNG, or another picture format by its extension), "
-        "from the stored settings, and end.",
+        "Draw one frame into <file> (PNG, or another picture format by its extension; .png "
+        "when it has none), from the stored settings, and end.",
         "file");
     const QCommandLineOption film(
         "record", "Record a film into <file>: .mp4, .mkv or .mov (H.264), .webm (VP9) or .gif.",
         "file");
+    const QCommandLineOption settings(
+        "settings", "Draw the picture or film from <file>, a settings file, instead of yours.",
+        "file");
     const QCommandLineOption size(
         "size", "The picture's or film's size in pixels (default 1920x1080, at most 7680x4320).",
         "WxH");
-    const QCommandLineOption at("at", "The moment the picture shows, from 0 (default 0).",
-                                "seconds");
+    const QCommandLineOption at(
+        "at", "The moment the picture shows, or the film starts, from 0 (default 0).", "seconds");
     const QCommandLineOption length(
-        "duration",
-        "The film's length: m:ss, a number of seconds and s (90s), or of frames (900); "
-        "default 10s.",
+        "duration", "The film's length: seconds (90), m:ss, or frames (900f); default 10.",
         "length");
-    const QCommandLineOption rate("fps", "The film's frames a second, 1 to 240 (default 30).",
-                                  "number");
-    parser.addOptions({fullScreen, root, window, picture, film, size, at, length, rate});
+    const QCommandLineOption rate(
+        "fps",
+        "The film's frames a second, 1 to 240, 50 for a GIF: 30, 29.97 or 30000/1001 "
+        "(default 30).",
+        "number");
+    parser.addOptions({fullScreen, root, window, picture, film, settings, size, at, length, rate});
 
     if (!parser.parse(arguments))
         return refuse(parser, parser.errorText());
@@ -112,11 +145,18 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    for (const QString &name : parser.optionNames())
+        if (parser.optionNames().count(name) > 1)
+            return refuse(parser, QString("--%1 is given more than once.").arg(name));
     if (parser.isSet(version)) {
         std::printf("Tetravolute %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
-    options->picture = parser.value(picture);
+    for (const QCommandLineOption &file : {picture, film, settings})
+        if (parser.isSet(file) && parser.value(file).isEmpty())
+            return refuse(parser, QString("--%1 wants a file name.").arg(file.names()[0]));
+    options->picture = pictureName(parser.value(picture));
+    options->settings = parser.value(settings);
     options->film = parser.value(film);
     const bool drawing = parser.isSet(picture) || parser.isSet(film);
     if (parser.isSet(picture) && parser.isSet(film))
@@ -130,7 +170,8 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
         bool belongs;
         const char *with;
     } shaping[] = {{size, drawing, "--picture or --record"},
-                   {at, parser.isSet(picture), "--picture"},
+                   {settings, drawing, "--picture or --record"},
+                   {at, drawing, "--picture or --record"},
                    {length, parser.isSet(film), "--record"},
                    {rate, parser.isSet(film), "--record"}};
     for (const auto &shape : shaping)
@@ -151,15 +192,26 @@ std::optional<int> parseCommandLine(int argc, char **argv, LaunchOptions *option
     if (!ok || !(options->at >= 0 && options->at <= 1e6))
         return refuse(parser,
                       QString("--at wants seconds from 0, not '%1'.").arg(parser.value(at)));
-    if (parser.isSet(rate))
-        options->fps = parser.value(rate).toInt(&ok);
-    if (!ok || options->fps < 1 || options->fps > 240)
-        return refuse(parser, QString("--fps wants 1 to 240, not '%1'.").arg(parser.value(rate)));
+    if (parser.isSet(rate)) {
+        const std::optional<FrameRate> fps = frameRate(parser.value(rate));
+        if (!fps)
+            return refuse(parser, QString("--fps wants 1 to 240 frames a second (30, 29.97 or "
+                                          "30000/1001), not '%1'.")
+                                      .arg(parser.value(rate)));
+        options->fps = *fps;
+    }
+    const FilmFormat *format = filmFormat(options->film);
+    if (format && options->fps.perSecond() > format->mostFps)
+        return refuse(parser, QString("a %1 holds at most %2 frames a second (its delays are "
+                                      "hundredths of a second), not %3.")
+                                  .arg(format->name)
+                                  .arg(format->mostFps)
+                                  .arg(parser.value(rate)));
     const std::optional<int> frames =
-        duration(parser.isSet(length) ? parser.value(length) : "10s", options->fps);
+        duration(parser.isSet(length) ? parser.value(length) : "10", options->fps);
     if (!frames)
-        return refuse(parser, QString("--duration wants m:ss, seconds such as 90s, or frames, not "
-                                      "'%1'.")
+        return refuse(parser, QString("--duration wants seconds (90), m:ss with seconds under 60, "
+                                      "or frames (900f), not '%1'.")
                                   .arg(parser.value(length)));
     options->frames = *frames;
     options->fullScreen = parser.isSet(fullScreen);

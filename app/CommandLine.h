@@ -1,8 +1,11 @@
 // The program's command line: --help, --version, --fullscreen, the screen-saver options --root
 // and --window-id ID, as screen-saver daemons start their hacks (one dash works too), and the
-// pictures and films drawn with no window: --picture FILE, --record FILE, --size WxH, --at
-// SECONDS, --duration (m:ss, 90s, or frames) and --fps.
+// pictures and films drawn with no window: --picture FILE, --record FILE, --settings FILE,
+// --size WxH, --at SECONDS, --duration (seconds, m:ss or frames as 300f) and --fps (30, 29.97,
+// 30000/1001).
 #pragma once
+
+#include "VideoFile.h"
 
 #include <QSize>
 #include <QString>
@@ -14,9 +17,10 @@ struct LaunchOptions {
     // The window to draw on: --window-id, else XSCREENSAVER_WINDOW; 0 for the root window.
     unsigned long hostWindow = 0;
     QString picture, film;  // the file to draw one frame or a film into, then end
+    QString settings;       // read instead of the user's store; empty: the user's
     QSize size{1920, 1080}; // of the picture or film, pixels, at most 7680 x 4320 in all
-    double at = 0;          // the picture's moment, seconds from 0
-    int fps = 30;           // the film's frames a second, 1..240
+    double at = 0;          // the picture's moment or the film's first, seconds from 0
+    FrameRate fps;          // the film's frames a second, 1..240 (50 for a GIF)
     int frames = 300;       // the film's length
 };
 

@@ -1,15 +1,15 @@
-// Pictures and films of the figure from the command line: the view is made but never shown and
-// draws off screen, from the stored settings (read, never written), with a clock that starts at 0
-// and moves exactly 1/fps a frame, whatever drawing and encoding cost. The figure is drawn as a
+// Pictures and films from the command line, drawn with no display: Qt's display-less platform
+// holds the view, never shown, and it draws in a headless EGL context, from the stored settings
+// or a settings file (read, never written). The clock is the job's own: a picture at t seconds
+// shows what the window shows t seconds after it starts (the start delay aside), and each frame
+// of a film at F frames a second is the picture of its moment. The figure is drawn as a
 // 1080-point-high screen shows it in full screen, scaled to the picture, so the same settings
-// give the same picture or film on any display.
+// give the same picture or film on any machine.
 #pragma once
 
 struct LaunchOptions;
 
-// The frame a 30-frames-a-second film shows nearest options.at seconds (its steps up to then)
-// into options.picture; 0, or 1 with one line when it cannot be written.
-int drawPicture(const LaunchOptions &options);
-// options.frames frames at options.fps into options.film, with progress on a terminal; 0, or 1
-// with one line (and no file) when it cannot be written or SIGINT or SIGTERM stopped it.
-int recordFilm(const LaunchOptions &options);
+// Draws options.picture, or records options.film, and gives the status to end with: 0; 1, with
+// one line and no file, when it cannot be drawn or written, or a termination signal (SIGINT,
+// SIGTERM, SIGHUP, SIGQUIT, SIGPIPE) stopped it; 2 for a size the GL cannot draw.
+int drawWithoutDisplay(int argc, char **argv, const LaunchOptions &options);

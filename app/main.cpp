@@ -1,5 +1,6 @@
-// The program's entry: the command line first, then the application main, which has the program
-// load its interface, or only the figure in another window when it runs as a screen saver.
+// The program's entry: the command line first; then a picture or a film, drawn with no display,
+// or the application main, which has the program load its interface, or only the figure in
+// another window when it runs as a screen saver.
 #include "ApplicationMain.h"
 #include "CommandLine.h"
 #include "Interface.h"
@@ -16,6 +17,8 @@ int main(int argc, char **argv) {
     QCoreApplication::setApplicationVersion(TETRAVOLUTE_VERSION);
     if (const std::optional<int> status = parseCommandLine(argc, argv, &options))
         return *status;
+    if (!options.picture.isEmpty() || !options.film.isEmpty())
+        return drawWithoutDisplay(argc, argv, options);
     return applicationMain(argc, argv);
 }
 
@@ -24,13 +27,6 @@ void loadMainInterface() {
     QGuiApplication::setDesktopFileName("org.tetravolute.Tetravolute");
     if (options.saver) {
         new ScreenSaver(options.hostWindow); // lives as long as the event loop
-        return;
-    }
-    if (!options.picture.isEmpty() || !options.film.isEmpty()) { // once the event loop runs
-        QTimer::singleShot(0, [] {
-            QCoreApplication::exit(options.picture.isEmpty() ? recordFilm(options)
-                                                             : drawPicture(options));
-        });
         return;
     }
     const QHash<QString, QObject *> named = loadInterface();

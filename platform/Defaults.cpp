@@ -4,6 +4,7 @@
 
 #include "Log.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -79,8 +80,31 @@ static bool parseFloat(const QVariant &value, float *result) {
     return true;
 }
 
+static QString &readOnlyPath() {
+    static QString path; // empty: each module's own file, read and written
+    return path;
+}
+
 Defaults Defaults::forModule(const QString &moduleName) {
     return Defaults(moduleName);
+}
+
+QString Defaults::readOnlyFrom(const QString &path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    QString problem;
+    if (!info.exists())
+        problem = "there is no such file";
+    else if (!info.isFile())
+        problem = "it is not a regular file";
+    else if (!file.open(QIODevice::ReadOnly))
+        problem = file.errorString();
+    else if (QSettings(path, QSettings::IniFormat).status() != QSettings::NoError)
+        problem = "it is not a settings file (INI)";
+    else
+        readOnlyPath() = path;
+    return problem.isEmpty() ? problem
+                             : QString("cannot read settings from %1: %2").arg(path, problem);
 }
 
 // Opening a FIFO or a device would block or never end: only a regular file (or a link to one) is
@@ -101,8 +125,10 @@ static bool usableFile(const QString &path) {
 
 Defaults::Defaults(const QString &moduleName)
     : module(moduleName),
-      path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
-           moduleName + ".ini") {}
+      path(!readOnlyPath().isEmpty()
+               ? readOnlyPath()
+               : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+                     moduleName + ".ini") {}
 
 QSettings *Defaults::file() const {
     if (!settings && usableFile(path))
@@ -151,7 +177,7 @@ float Defaults::floatForKey(const QString &key) const {
 }
 
 void Defaults::write(const QString &key, const QVariant &value) {
-    if (!file())
+    if (!readOnlyPath().isEmpty() || !file())
         return;
     settings->setValue(key, value);
     dirty = true;
@@ -172,7 +198,7 @@ void Defaults::setFloat(float value, const QString &key) {
 }
 
 void Defaults::removeObjectForKey(const QString &key) {
-    if (!file())
+    if (!readOnlyPath().isEmpty() || !file())
         return;
     settings->remove(key);
     dirty = true;

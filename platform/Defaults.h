@@ -18,6 +18,9 @@ public:
     using Table = std::vector<std::pair<QString, QVariant>>;
 
     static Defaults forModule(const QString &moduleName);
+    // From now on every module reads path, a file in the store's format, and nothing is written
+    // anywhere. Empty when path can be read as such; else one line saying why not.
+    static QString readOnlyFrom(const QString &path);
     Defaults(Defaults &&) noexcept;
     ~Defaults();
 

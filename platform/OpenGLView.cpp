@@ -18,6 +18,8 @@ void OpenGLView::setSwapInterval(int interval) {
 }
 
 void OpenGLView::makeCurrentContext() {
+    if (borrowed)
+        return;
     if (!context) {
         create();
         context = new QOpenGLContext(this);
@@ -34,10 +36,10 @@ static QString glText(GLenum name) {
 
 QString OpenGLView::missingOpenGL() {
     makeCurrentContext();
-    if (!context->isValid())
+    if (!borrowed && !context->isValid())
         return QString("needs OpenGL and no context could be made (platform \"%1\")")
             .arg(QGuiApplication::platformName());
-    if (QOpenGLContext::currentContext() != context)
+    if (!borrowed && QOpenGLContext::currentContext() != context)
         return "needs OpenGL and its context could not be made current";
     while (glGetError() != GL_NO_ERROR) {
     }
@@ -48,7 +50,7 @@ QString OpenGLView::missingOpenGL() {
         glDeleteLists(list, 1);
     if (listsWork)
         return {};
-    const QSurfaceFormat made = context->format();
+    const QSurfaceFormat made = borrowed ? QSurfaceFormat() : context->format();
     const char *profile = made.profile() == QSurfaceFormat::CoreProfile            ? "core"
                           : made.profile() == QSurfaceFormat::CompatibilityProfile ? "compatibility"
                                                                                    : "no";

@@ -18,6 +18,9 @@ public:
 
     // Before the first makeCurrentContext only: 1 waits for the display's retrace on each swap.
     void setSwapInterval(int interval);
+    // From now on the view draws in the context its caller made current (a headless one), and
+    // makes neither a context nor a native window of its own. Before the first use only.
+    void drawInCurrentContext() { borrowed = true; }
     // Creates the native window and the context on first use.
     void makeCurrentContext();
     // Empty when the context is current and draws fixed-function (display lists work); otherwise
@@ -42,4 +45,5 @@ private:
     QMenu *menu = nullptr;
     QSurfaceFormat surfaceFormat;
     QOpenGLContext *context = nullptr;
+    bool borrowed = false;
 };

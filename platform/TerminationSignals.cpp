@@ -3,6 +3,7 @@
 #include "TerminationSignals.h"
 
 #include <csignal>
+#include <initializer_list>
 #include <unistd.h>
 
 static volatile std::sig_atomic_t requested = 0;
@@ -11,26 +12,27 @@ static void onSignal(int) {
     _exit(0);
 }
 
-static void noteSignal(int) {
-    requested = 1;
+static void noteSignal(int signal) {
+    if (requested == 0)
+        requested = signal;
 }
 
-static void handle(void (*handler)(int)) {
+static void handle(void (*handler)(int), std::initializer_list<int> signals) {
     struct sigaction action = {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : signals)
+        sigaction(signal, &action, nullptr);
 }
 
 void exitOnTerminationSignals() {
-    handle(onSignal);
+    handle(onSignal, {SIGTERM, SIGINT});
 }
 
 void flagTerminationSignals() {
-    handle(noteSignal);
+    handle(noteSignal, {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE});
 }
 
-bool terminationRequested() {
-    return requested != 0;
+int terminationRequested() {
+    return requested;
 }

@@ -5,7 +5,8 @@
 
 void exitOnTerminationSignals();
 
-// Or SIGTERM and SIGINT only raise a flag, for a long job (a film) that checks it between steps,
-// stops and takes back what it wrote.
+// Or SIGINT, SIGTERM, SIGHUP, SIGQUIT and SIGPIPE only raise a flag, for a long job (a film) that
+// checks it between steps, stops and takes back what it wrote.
 void flagTerminationSignals();
-bool terminationRequested();
+// The first such signal's number, or 0.
+int terminationRequested();

@@ -41,7 +41,7 @@ bool LWTetravoluteView::tooLarge() const {
     return true;
 }
 
-void LWTetravoluteView::updateTime() {
+void LWTetravoluteView::updateTime(double steps) {
     const double now = absoluteTime();
     const double elapsed = now - time;
     time = now;
@@ -54,9 +54,9 @@ void LWTetravoluteView::updateTime() {
         fade = 1;
         return;
     }
-    o.x = static_cast<float>(o.x + bobble * std::cos(static_cast<double>(rads)));
+    o.x = static_cast<float>(o.x + bobble * std::cos(static_cast<double>(rads)) * steps);
     // Spin within [0, 360) for any finite step, in either direction.
-    const float spun = std::fmod(o.z - bubble, 360.0f);
+    const float spun = std::fmod(o.z - static_cast<float>(bubble * steps), 360.0f);
     o.z = spun < 0 ? spun + 360 : spun;
     if (o.z >= 360) // a step a hair below 0 rounds up to 360
         o.z = 0;

@@ -1,11 +1,12 @@
 // Pictures of the frame: drawn again with the frame's own code into a framebuffer object in the
 // view's context, at any size up to 8K UHD, and read back. The object is kept for the next
-// picture of the same size, so a film allocates it once.
+// picture of the same size, so a film allocates it once. Plain GL calls, so that it works in a
+// context Qt did not make (a headless one) as in the view's own.
 #include "LWTetravoluteView.h"
 
 #include "LWdraw.h"
 
-#include <QOpenGLFramebufferObject>
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <vector>
@@ -35,14 +36,48 @@ static QImage readBack(QSize size, bool transparentBackground) {
     return std::move(image).mirrored(false, true); // GL's rows come bottom first; in place
 }
 
+// A framebuffer object of that size, RGBA8 with a 24-bit depth buffer, bound; false if the GL
+// cannot make it.
+bool LWTetravoluteView::bindOffScreen(QSize pixels) {
+    if (offScreen.framebuffer == 0 || offScreen.size != pixels) {
+        freeOffScreen();
+        glGenFramebuffers(1, &offScreen.framebuffer);
+        glGenRenderbuffers(2, offScreen.buffers);
+        glBindFramebuffer(GL_FRAMEBUFFER, offScreen.framebuffer);
+        const GLenum formats[] = {GL_RGBA8, GL_DEPTH_COMPONENT24};
+        const GLenum attachments[] = {GL_COLOR_ATTACHMENT0, GL_DEPTH_ATTACHMENT};
+        for (int i = 0; i < 2; ++i) {
+            glBindRenderbuffer(GL_RENDERBUFFER, offScreen.buffers[i]);
+            glRenderbufferStorage(GL_RENDERBUFFER, formats[i], pixels.width(), pixels.height());
+            glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachments[i], GL_RENDERBUFFER,
+                                      offScreen.buffers[i]);
+        }
+        glBindRenderbuffer(GL_RENDERBUFFER, 0);
+        offScreen.size = pixels;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, offScreen.framebuffer);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE)
+        return true;
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    freeOffScreen();
+    return false;
+}
+
+void LWTetravoluteView::freeOffScreen() {
+    if (offScreen.framebuffer == 0)
+        return;
+    glDeleteRenderbuffers(2, offScreen.buffers);
+    glDeleteFramebuffers(1, &offScreen.framebuffer);
+    offScreen = {};
+}
+
 QImage LWTetravoluteView::picture(QSize pixels, bool transparentBackground) {
     if (pixels.isEmpty() || double(pixels.width()) * pixels.height() > double(largestFrame))
         return {};
     makeCurrentContext();
-    if (!offScreen || offScreen->size() != pixels)
-        offScreen =
-            std::make_unique<QOpenGLFramebufferObject>(pixels, QOpenGLFramebufferObject::Depth);
-    if (!offScreen->isValid() || !offScreen->bind())
+    GLint widest = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &widest);
+    if (std::max(pixels.width(), pixels.height()) > widest || !bindOffScreen(pixels))
         return {};
     QSizeF area = projected();
     double ratio = devicePixelRatio(); // pixels a point takes, as on screen
@@ -61,7 +96,7 @@ QImage LWTetravoluteView::picture(QSize pixels, bool transparentBackground) {
     w = pointsWide;
     h = pointsHigh;
     QImage image = readBack(pixels, transparentBackground);
-    offScreen->release();
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     resizeGL();
     return image;
 }

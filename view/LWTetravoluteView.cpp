@@ -9,7 +9,6 @@
 #include "RepeatingTimer.h"
 #include "SettingsTable.h"
 
-#include <QOpenGLFramebufferObject> // the picture framebuffer, destroyed here
 #include <QScreen>
 #include <algorithm>
 
@@ -23,7 +22,12 @@ LWTetravoluteView::LWTetravoluteView(QWindow *parent) : OpenGLView(basicPixelFor
     Q_UNUSED(registered);
 }
 
-LWTetravoluteView::~LWTetravoluteView() = default;
+LWTetravoluteView::~LWTetravoluteView() {
+    if (offScreen.framebuffer != 0) {
+        makeCurrentContext();
+        freeOffScreen();
+    }
+}
 
 void LWTetravoluteView::initialize() {
     settingsStore().registerDefaults(defaultsTable());

@@ -11,8 +11,6 @@
 #include <cstdint>
 #include <memory>
 
-class QOpenGLFramebufferObject;
-
 class LWTetravoluteView : public OpenGLView {
     Q_OBJECT
     Q_PROPERTY(QObject *controller MEMBER controller)
@@ -63,10 +61,13 @@ public:
     // device pixels (up to 8K UHD), upright; transparent where nothing was drawn when asked. A
     // picture of the view's own size shows exactly what the view shows; other sizes show the
     // screen's area widened or heightened to their proportions, so the figure keeps its shape.
-    // Null for an empty or too large size, or when memory or the framebuffer cannot be had.
+    // Null for an empty or too large size (beyond the GL's GL_MAX_RENDERBUFFER_SIZE too), or
+    // when memory or the framebuffer cannot be had.
     QImage picture(QSize pixels, bool transparentBackground);
-    // One animation step at the clock's present time, as a frame on screen makes.
-    void step() { updateTime(); }
+    // An animation step at the clock's present time, as a frame on screen makes: the phase
+    // follows the clock, spin and rock advance by steps steps (a film at F frames a second
+    // takes 30 / F a frame, to turn as the window does).
+    void step(double steps = 1) { updateTime(steps); }
 
     // The wave records themselves, edited in place by the wave editors; the same address on
     // every call, for the view's life.
@@ -93,7 +94,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
     void drawRect(const QRectF &rect) override;
-    void updateTime();
+    void updateTime(double steps = 1);
     void drawScene();
     // The frame into the framebuffer bound now, pixelsWide x pixelsHigh, with ratio pixels to a
     // point (the axes' width, the logo's zoom) and the logo placed for w x h points: everything
@@ -101,6 +102,8 @@ protected:
     void composeFrame(GLsizei pixelsWide, GLsizei pixelsHigh, double ratio);
     // The area the view projects, in points: the screen's, or the view's own without a screen.
     QSizeF projected() const;
+    bool bindOffScreen(QSize pixels);
+    void freeOffScreen();
     // A projection of area, one unit per point, origin at the centre, depth as wide as area.
     static void project(QSizeF area);
     // w or h in points as whole device pixels, truncated as the viewport takes them.
@@ -137,5 +140,9 @@ protected:
     double time{};                         // absolute time of the last step, seconds
     double phase{};      // animation phase, radians, 0.125 per second, within half a period of 0
     QSizeF screenSize{}; // the screen at start-up, points; 0 x 0 without a screen
-    std::unique_ptr<QOpenGLFramebufferObject> offScreen; // the last picture's, kept for the next
+    struct {
+        GLuint framebuffer = 0; // 0: none yet
+        GLuint buffers[2] = {}; // colour, depth
+        QSize size;
+    } offScreen; // the last picture's, kept for the next
 };

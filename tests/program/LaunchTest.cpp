@@ -5,6 +5,10 @@
 #include "Program.h"
 #include "Testing.h"
 
+QDebug operator<<(QDebug debug, FrameRate rate) {
+    return debug.nospace() << rate.frames << '/' << rate.seconds;
+}
+
 namespace {
 
 // What the parser made of the arguments with the daemon's window 0x22 in the environment: the
@@ -30,7 +34,7 @@ QString outcome(const QString &arguments, const QByteArray &daemonWindow = "0x22
                     : o.fullScreen ? "fullscreen"
                                    : "";
     if (!o.picture.isEmpty() || !o.film.isEmpty())
-        shown = seen(o.picture + o.film, o.size, o.picture.isEmpty() ? o.frames : o.at, o.fps);
+        shown = seen(o.picture + o.film + o.settings, o.size, o.at, o.frames, o.fps);
     return shown;
 }
 
@@ -41,13 +45,21 @@ TEST(CommandLine, EveryDocumentedSpellingIsTaken) {
         QString(" => ; --fullscreen => fullscreen; -fullscreen => fullscreen; --root => saver 22; "
                 "-root => saver 22; --window-id 4711 => saver 1267; -window-id 0x1F => saver 1f; "
                 "--window-id=0xffffffff => saver ffffffff; --root --window-id 12 => saver c; "
-                "-picture p.png --size 320x200 -at 2.5 => p.png QSize(320, 200) 2.5 30; "
-                "--record f.webm => f.webm QSize(1920, 1080) 300 30; "
-                "--record f.mp4 -duration 0:30 --fps 30 => f.mp4 QSize(1920, 1080) 900 30; "
-                "--record f.mp4 --duration 1:02:03 -fps 1 => f.mp4 QSize(1920, 1080) 3723 1; "
-                "--record f.mp4 --duration 90s --fps 25 => f.mp4 QSize(1920, 1080) 2250 25; "
-                "--record f.mp4 --duration 0.5s => f.mp4 QSize(1920, 1080) 15 30; "
-                "--record f.mp4 --duration 900 --fps 60 => f.mp4 QSize(1920, 1080) 900 60")
+                "-picture p --size 320x200 -at 2.5 => p.png QSize(320, 200) 2.5 300 30/1; "
+                "--picture p.jpg --settings s => p.jpgs QSize(1920, 1080) 0 300 30/1; "
+                "--record f.webm => f.webm QSize(1920, 1080) 0 300 30/1; "
+                "--record f.mp4 -duration 0:30 --fps 30 --at 4 => f.mp4 QSize(1920, 1080) 4 900 "
+                "30/1; "
+                "--record f.mp4 --duration 1:02:03 -fps 1 => f.mp4 QSize(1920, 1080) 0 3723 1/1; "
+                "--record f.mp4 --duration 90 --fps 25 => f.mp4 QSize(1920, 1080) 0 2250 25/1; "
+                "--record f.mp4 --duration 90s --fps 29.97 => f.mp4 QSize(1920, 1080) 0 2697 "
+                "30000/1001; "
+                "--record f.mp4 --duration 0.5 --fps 30000/1001 => f.mp4 QSize(1920, 1080) 0 15 "
+                "30000/1001; "
+                "--record f.mkv --duration 300f --fps 23.976 => f.mkv QSize(1920, 1080) 0 300 "
+                "24000/1001; "
+                "--record f.gif --fps 12.5 --duration 2 => f.gif QSize(1920, 1080) 0 25 25/2; "
+                "--record f.gif --fps 50 => f.gif QSize(1920, 1080) 0 500 50/1")
             .split("; ");
     for (const QString &row : spellings)
         EXPECT_EQ(outcome(row.section(" => ", 0, 0)), row.section(" => ", 1)) << qPrintable(row);
@@ -67,7 +79,12 @@ TEST(CommandLine, UnknownOptionsAndMalformedValuesGiveStatus2) {
             "--picture p.png --fps 25 => --fps belongs with --record; "
             "--picture p.png --size 7681x4320 => not '7681x4320'; --picture p.png --at -1 => not "
             "'-1'; "
-            "--record f.mp4 --fps 241 => not '241'; --record f.mp4 --duration 1:234 => not '1:234'")
+            "--record f.mp4 --fps 241 => not '241'; --record f.mp4 --duration 1:234 => not "
+            "'1:234'; "
+            "--record f.mp4 --duration 1:60 => not '1:60'; --record f.mp4 --duration 0 => not '0'; "
+            "--record f.mp4 --fps 30/0 => not '30/0'; --record f.gif --fps 60 => at most 50; "
+            "--settings s => --settings belongs with; --picture p --picture q => more than once; "
+            "--root -root => more than once; --picture= => --picture wants a file name")
             .split("; ");
     for (const QString &row : faults) {
         const QString said = outcome(row.section(" => ", 0, 0));
@@ -85,7 +102,7 @@ TEST(CommandLine, UnknownOptionsAndMalformedValuesGiveStatus2) {
 TEST(Launch, WithoutADisplayOrFixedFunctionOpenGLItSaysWhatItFound) {
     const Ended help = runProgram({"--help"}, {}, {"DISPLAY"});
     EXPECT_TRUE(help.status == 0 && help.out.contains("--window-id <id>") &&
-                help.out.contains("xvfb-run"));
+                help.out.contains("EGL"));
     EXPECT_EQ(runProgram({"-version"}, {}, {"DISPLAY"}).out,
               QString("Tetravolute %1\n").arg(PROJECT_VERSION));
     const Ended none = runProgram({}, {}, {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"});

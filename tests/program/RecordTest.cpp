@@ -1,30 +1,43 @@
-// Pictures and films from the command line: each film's stream read back through libavformat
-// (codec, size, frames); the same settings give the same bytes; a GIF's first frame is the
-// picture of moment 0; and what cannot be written ends with one line, status 1 and no file.
-#include "Program.h"
+// Pictures and films from the command line, all drawn with no display (DISPLAY unset): each
+// film's stream read back through libavformat; the motion worked out from the step rule at
+// several rates; the GIF's palette; and files: nothing written before the first frame, nothing
+// left after a failure or a signal, never the final name before the end.
+#include "../view/SceneGeometry.h"
+#include "FilmJob.h"
 #include "Testing.h"
+
+#include <csignal>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/pixdesc.h>
 }
 
 namespace {
 
-// The film's codec, frame size and number of frames (packets: each holds one frame).
+// The film's codec, frame size, rate, colour primaries, frames (packets: one frame each), and
+// whether an MP4's index comes before its frames.
 QString stream(const QString &path) {
     AVFormatContext *format = nullptr;
     if (avformat_open_input(&format, QFile::encodeName(path), nullptr, nullptr) < 0)
         return "unreadable";
     avformat_find_stream_info(format, nullptr);
-    const AVCodecParameters *codec = format->streams[0]->codecpar;
+    const AVStream *video = format->streams[0];
+    const AVCodecParameters *codec = video->codecpar;
     AVPacket *packet = av_packet_alloc();
     int frames = 0;
     for (; av_read_frame(format, packet) >= 0; av_packet_unref(packet))
         frames += packet->stream_index == 0;
     av_packet_free(&packet);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
     const QString shown =
-        seen(avcodec_get_name(codec->codec_id), QSize(codec->width, codec->height), frames);
+        seen(avcodec_get_name(codec->codec_id), QSize(codec->width, codec->height),
+             QString("%1/%2").arg(video->avg_frame_rate.num).arg(video->avg_frame_rate.den),
+             av_color_primaries_name(codec->color_primaries), frames,
+             bytes.indexOf("moov") < bytes.indexOf("mdat") ? "index-first" : "index-last");
     avformat_close_input(&format);
     return shown;
 }
@@ -40,54 +53,115 @@ int changedPixels(const QImage &a, const QImage &b) {
     return changed;
 }
 
-// Each format holds its frames at its size, and nothing is left beside the films. The clock is
-// the film's own: the same settings give the same bytes, and the first frame is the picture of
-// moment 0 (but for the GIF palette's loss); 4.5 s later the figure has breathed.
-TEST(Record, EachFormatHoldsItsFramesAndTheClockIsTheFilms) {
-    QTemporaryDir folder;
-    const auto run = [&](const QString &arguments) {
-        return runProgram(QString(arguments).replace("OUT/", folder.path() + "/").split(' '));
-    };
-    for (const auto &[arguments, held] :
-         {std::pair("a.mp4 --duration 1s", "h264 QSize(160, 120) 30"),
-          std::pair("a.webm --duration 0:01", "vp9 QSize(160, 120) 30"),
-          std::pair("a.gif --duration 10 --fps 2", "gif QSize(160, 120) 10"),
-          std::pair("b.gif --duration 10 --fps 2", "gif QSize(160, 120) 10")}) {
-        const Ended ended = run(QString("--size 160x120 --record OUT/") + arguments);
-        EXPECT_EQ(
-            seen(ended.status, stream(folder.filePath(QString(arguments).section(' ', 0, 0)))),
-            seen(0, held))
-            << qPrintable(ended.lines.join('\n'));
-    }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
-              QStringList({"a.gif", "a.mp4", "a.webm", "b.gif"}));
-    QFile a(folder.filePath("a.gif")), b(folder.filePath("b.gif"));
-    EXPECT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
-                a.readAll() == b.readAll());
-    ASSERT_EQ(run("--picture OUT/0.png --size 160x120 --at 0").status, 0);
-    QImageReader film(folder.filePath("a.gif"));
-    const QImage still(folder.filePath("0.png")), first = film.read();
-    for (int i = 1; i < 9; ++i)
-        film.read();
-    EXPECT_LT(changedPixels(first, still), 20) << "of 19200";
-    EXPECT_GT(changedPixels(film.read(), still), 60);
+// Frame index of a film, as FFmpeg's own decoder gives it.
+QImage frameOf(const QString &film, int index) {
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg",
+                 {"-v", "error", "-i", film, "-vf", QString("select=eq(n\\,%1)").arg(index),
+                  "-frames:v", "1", "-c:v", "png", "-f", "image2pipe", "pipe:1"});
+    ffmpeg.waitForFinished(20000);
+    return QImage::fromData(ffmpeg.readAllStandardOutput(), "PNG");
 }
 
-TEST(Record, WhatCannotBeWrittenEndsWithOneLineAndNoFile) {
-    QTemporaryDir folder;
-    for (const auto &[arguments, line] :
-         {std::pair("--record OUT/none/f.mp4", "cannot write"),
-          std::pair("--picture OUT/none/p.png", "cannot write"),
-          std::pair("--record OUT/f.avi", "unknown film format '.avi'"),
-          std::pair("--picture OUT/p.xyz", "no picture format is called 'xyz'"),
-          std::pair("--record OUT/f.mp4 --size 161x120", "even width and height")}) {
+// Each format holds its frames at its rate and size; H.264 and VP9 are tagged BT.709 and an MP4
+// or MOV has its index first. The same settings give the same bytes, and the settings file is
+// read, not the user's, and not written.
+TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
+    Job job;
+    job.settings("drawShades=NO\n");
+    for (const auto &[arguments, held] :
+         {std::pair("a.mp4 --duration 1 --fps 29.97",
+                    "h264 QSize(160, 120) 30000/1001 bt709 30 index-first"),
+          std::pair("a.mov --duration 0:01", "h264 QSize(160, 120) 30/1 bt709 30 index-first"),
+          std::pair("a.webm --duration 15f --fps 15", "vp9 QSize(160, 120) 15/1 bt709 15 -"),
+          std::pair("a.gif --duration 5 --fps 2", "gif QSize(160, 120) 2/1 unknown 10 -"),
+          std::pair("b.gif --duration 10f --fps 2", "gif QSize(160, 120) 2/1 unknown 10 -")}) {
         const Ended ended =
-            runProgram(QString(arguments).replace("OUT/", folder.path() + "/").split(' '));
-        EXPECT_EQ(seen(ended.status, ended.lines.size()), "1 1") << arguments;
-        EXPECT_TRUE(ended.lines.value(0).contains(line)) << qPrintable(ended.lines.value(0));
+            job.run(QString("--size 160x120 --settings OUT/s.ini --record OUT/") + arguments);
+        const QString name = QString(arguments).section(' ', 0, 0);
+        EXPECT_EQ(seen(ended.status, stream(job.path(name)).replace("index-last", "-")),
+                  seen(0, held).replace(
+                      "index-first",
+                      name.endsWith(".webm") || name.endsWith(".gif") ? "-" : "index-first"))
+            << qPrintable(ended.lines.join('\n'));
     }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList());
+    EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm", "b.gif"}));
+    QFile a(job.path("a.gif")), b(job.path("b.gif"));
+    EXPECT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
+                a.readAll() == b.readAll());
+}
+
+// The window's motion is one step of spin a frame at 30 frames a second, and a film at F takes
+// 30 / F of a step a frame: with a spin of 1.5 degrees a step and the waves still, 2 s in the
+// figure has turned 1.5 x (1 + 60) = 91.5 degrees at every rate, as a still camera turned -91.5
+// degrees about the line of sight shows it. The start delay holds neither pictures nor films.
+// With the default settings (rock and waves) the frame at 2 s of a 60 fps film, and the first of
+// a film from --at 2, are the picture of moment 2.
+TEST(Record, FilmsMoveByTimeAtAnyRate) {
+    Job job;
+    const QString still = "delay=YES\ndrawShades=NO\ncam_orientation_x=0\ncam_orientation_y=0\n"
+                          "dist_amp=0\nsize_amp=0\nturn_amp=0\ntetraYank=0\n";
+    job.settings(still + "tetraTurn=0\ncam_orientation_z=-91.5\n");
+    ASSERT_EQ(job.run("--picture OUT/turned.png --size 160x120 --settings OUT/s.ini").status, 0);
+    const QImage turned(job.path("turned.png"));
+    job.settings(still + "tetraTurn=1.5\ncam_orientation_z=0\n");
+    for (const int fps : {15, 30, 60}) {
+        const QString film = QString("%1.mp4").arg(fps);
+        ASSERT_EQ(job.run(QString("--record OUT/%1 --size 160x120 --fps %2 --duration %3f "
+                                  "--settings OUT/s.ini")
+                              .arg(film)
+                              .arg(fps)
+                              .arg(2 * fps + 1))
+                      .status,
+                  0);
+        EXPECT_LT(changedPixels(frameOf(job.path(film), 2 * fps), turned), 20) << fps << " fps";
+        EXPECT_GT(changedPixels(frameOf(job.path(film), 2 * fps - fps / 2), turned), 100);
+    }
+    job.settings("");
+    for (const char *arguments : {"--picture OUT/0s.png", "--picture OUT/2s.png --at 2",
+                                  "--record OUT/from2.gif --at 2 --duration 1f",
+                                  "--record OUT/d60.mp4 --fps 60 --duration 121f"})
+        job.run(QString(arguments) + " --size 160x120 --settings OUT/s.ini");
+    const QImage moment(job.path("2s.png"));
+    EXPECT_LT(changedPixels(frameOf(job.path("d60.mp4"), 120), moment), 20);
+    EXPECT_LT(changedPixels(frameOf(job.path("from2.gif"), 0), moment), 20);
+    EXPECT_GT(changedPixels(QImage(job.path("0s.png")), moment), 100);
+}
+
+// The GIF's palette: black, white and 40 greys evenly between them, (i + 1) x 255 / 41. The
+// background's #cccccc (0.8 of white) is nearest the 33rd, 205; the figure's black and white
+// stay exact.
+TEST(Record, GifKeepsBlackWhiteAndTheNearestGrey) {
+    Job job;
+    job.settings("drawShades=NO\n");
+    ASSERT_EQ(
+        job.run("--record OUT/f.gif --size 160x120 --duration 1f --settings OUT/s.ini").status, 0);
+    QSet<QRgb> colours;
+    const QImage frame = frameOf(job.path("f.gif"), 0).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            colours.insert(frame.pixel(x, y));
+    EXPECT_EQ(seen(colours.size(), colours.contains(qRgb(0, 0, 0)),
+                   colours.contains(qRgb(255, 255, 255)), QColor(frame.pixel(0, 0)).name()),
+              "3 true true #cdcdcd");
+}
+
+// A picture shows a screen 1080 points high, whatever the display: the figure (unturned, at
+// the waves' phase 0) is as large as geometry puts it at one pixel a point in 1920 x 1080, and
+// half that in 960 x 540.
+TEST(Record, PicturesShowAScreen1080PointsHigh) {
+    Job job;
+    job.settings("drawShades=NO\ntetraTurn=0\ntetraYank=0\n");
+    const Scene scene{{0, -54.735f, 120}, 2, {}, 1, 3, -0.59 * 0.75 + 1.25, -0.12 * 0.125 + 0.493};
+    for (const QSize size : {QSize(1920, 1080), QSize(960, 540)}) {
+        const QString name = QString("%1.png").arg(size.width());
+        job.run(QString("--picture OUT/%1 --size %2x%3 --settings OUT/s.ini")
+                    .arg(name)
+                    .arg(size.width())
+                    .arg(size.height()));
+        expectExtent(QImage(job.path(name)).mirrored(), expectedBox(scene, size, 1080),
+                     size.height() / 1080.0, qPrintable(name));
+    }
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The fractal's corners through QMatrix4x4, whose rotate, translate and scale multiply onto the
-// right as glRotatef and its kin do; and lit faces.
+// right as glRotatef and its kin do; lit faces; and the extent a picture should show.
 #include "SceneGeometry.h"
+
+#include "Testing.h"
 
 #include <QMatrix4x4>
 #include <algorithm>
@@ -53,4 +55,27 @@ double litLevel(double level, QVector3D n) {
     const double diffuse =
         std::max(0.0f, QVector3D::dotProduct(n.normalized(), QVector3D(1, 0, -1).normalized()));
     return 255 * std::min(1.0, level * (0.2 + 1 + diffuse));
+}
+
+QRectF expectedBox(const Scene &scene, QSize size, double high) {
+    QPolygonF corners;
+    for (const QVector3D &p : sceneCorners(scene))
+        corners << QPointF(size.width(), size.height()) / 2 +
+                       QPointF(p.x(), p.y()) * (size.height() / high);
+    return corners.boundingRect();
+}
+
+void expectExtent(const QImage &image, const QRectF &expected, double scale, const char *what) {
+    QPolygonF centres;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qRed(image.pixel(x, y)) != 204)
+                centres << QPointF(x + 0.5, y + 0.5);
+    const QRectF drawn = centres.boundingRect().adjusted(-0.75, -0.75, 0.75, 0.75);
+    EXPECT_LE(std::max({std::abs(drawn.left() - expected.left()),
+                        std::abs(drawn.right() - expected.right()),
+                        std::abs(drawn.top() - expected.top()),
+                        std::abs(drawn.bottom() - expected.bottom())}),
+              1.25 * scale)
+        << what << qPrintable(seen(drawn, expected));
 }

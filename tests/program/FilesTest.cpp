@@ -1,0 +1,139 @@
+// What pictures and films do to files: a target that cannot be written is refused before anything
+// is drawn, with one line naming it and why; a link at the target is replaced, not written
+// through; a full disk or a signal leaves no file; a film never has its final name before it is
+// whole, and two runs into one name keep to their own files.
+#include "FilmJob.h"
+#include "Testing.h"
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
+    Job job;
+    job.settings("");
+    QDir(job.folder.path()).mkdir("folder.png");
+    mkfifo(QFile::encodeName(job.path("fifo.png")).constData(), 0644);
+    QFile locked(job.path("locked.png"));
+    locked.open(QIODevice::WriteOnly);
+    locked.write("kept");
+    locked.close();
+    locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup);
+    const QStringList before = job.files();
+    const std::pair<QStringList, const char *> rows[] = {
+        {job.arguments("--record OUT/none/f.mp4"), "f.mp4: its folder"},
+        {job.arguments("--picture OUT/none/p.png"), "p.png: its folder"},
+        {job.arguments("--picture OUT/folder.png"), "folder.png: it is a folder"},
+        {job.arguments("--record /dev/null"), "/dev/null: it is a device"},
+        {job.arguments("--picture OUT/fifo.png"), "fifo.png: it is a FIFO"},
+        {job.arguments("--picture OUT/locked.png"), "locked.png: it is write-protected"},
+        {job.arguments("--record OUT/f.avi"), "unknown film format '.avi'"},
+        {job.arguments("--picture OUT/p.xyz"), "no picture format is called 'xyz'"},
+        {job.arguments("--record OUT/f.mp4 --size 161x120"), "even width and height"},
+        {job.arguments("--picture OUT/p.png --settings OUT/none.ini"), "cannot read settings from"},
+        {job.arguments("--picture OUT/p.png --settings OUT/folder.png"),
+         "it is not a regular file"}};
+    for (const auto &[arguments, line] : rows) {
+        const Ended ended = runProgram(arguments, {}, {"DISPLAY"});
+        EXPECT_EQ(seen(ended.status, ended.lines.size()), "1 1") << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(ended.lines.value(0).contains(line)) << qPrintable(ended.lines.value(0));
+    }
+    const Ended wide = job.run("--picture OUT/p.png --size 16385x2");
+    EXPECT_EQ(seen(wide.status, wide.lines.size()), "2 0");
+    EXPECT_EQ(job.files(), before);
+    locked.open(QIODevice::ReadOnly);
+    EXPECT_EQ(locked.readAll(), "kept");
+}
+
+// A link at the target is replaced by the picture or film; the file it pointed to stays.
+TEST(Files, ALinkAtTheTargetIsReplacedNotWrittenThrough) {
+    Job job;
+    job.settings("");
+    QFile kept(job.path("kept"));
+    kept.open(QIODevice::WriteOnly);
+    kept.write("kept");
+    kept.close();
+    for (const auto &[name, what] :
+         {std::pair("p.png", "--picture"), std::pair("f.gif", "--duration 1f --record")}) {
+        QFile::link(job.path("kept"), job.path(name));
+        EXPECT_EQ(
+            job.run(QString("%1 OUT/%2 --size 32x32 --settings OUT/s.ini").arg(what, name)).status,
+            0);
+        EXPECT_FALSE(QFileInfo(job.path(name)).isSymLink()) << name;
+    }
+    kept.open(QIODevice::ReadOnly);
+    EXPECT_EQ(kept.readAll(), "kept");
+}
+
+// On a full disk (a 4 KiB tmpfs) pictures and films say so and leave nothing; a read-only
+// folder is refused before drawing. Mounted in a user and mount namespace of the test's own.
+TEST(Files, AFullDiskOrAReadOnlyFolderLeavesNothing) {
+    Job job;
+    job.settings("");
+    QProcess shell;
+    shell.setProcessEnvironment(programEnvironment(job.path("config"), {}, {"DISPLAY"}));
+    shell.start("unshare",
+                {"-r", "-m", "sh", "-c",
+                 "cd \"$0\" && mkdir full ro && mount -t tmpfs -o size=4k none full && "
+                 "mount -t tmpfs -o ro none ro || exit 9; "
+                 "for job in '--picture full/p.png' '--record full/f.mp4 --duration 2' "
+                 "'--picture ro/p.png'; do \"$1\" $job --settings s.ini; echo \"status $?\"; done; "
+                 "ls -A full ro",
+                 job.folder.path(), TETRAVOLUTE});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    const QStringList said = QString::fromLocal8Bit(shell.readAllStandardError()).split('\n');
+    const QString out = QString::fromLocal8Bit(shell.readAllStandardOutput());
+    EXPECT_EQ(out, "status 1\nstatus 1\nstatus 1\nfull:\n\nro:\n");
+    EXPECT_EQ(said.filter("No space left on device").size(), 2) << qPrintable(said.join('\n'));
+    EXPECT_EQ(said.filter("ro/p.png: its folder").size(), 1) << qPrintable(said.join('\n'));
+    EXPECT_EQ(said.size(), 4) << qPrintable(said.join('\n')); // three lines and the last newline
+}
+
+// A film recording into f.mp4, once its own file has appeared beside it.
+struct Recording {
+    QProcess program;
+    QString partial;
+    explicit Recording(const Job &job) {
+        program.setProcessEnvironment(programEnvironment(job.path("config"), {}, {"DISPLAY"}));
+        program.start(TETRAVOLUTE, job.arguments("--record OUT/f.mp4 --size 320x180 --duration "
+                                                 "100000f --settings OUT/s.ini"));
+        for (int wait = 0; wait < 200 && partial.isEmpty(); ++wait) {
+            QThread::msleep(50);
+            partial = job.files().filter(QRegularExpression(R"(^\.f\..{6}\.mp4$)")).value(0);
+        }
+    }
+    // The status and the lines said after sig.
+    QString stop(int sig) {
+        ::kill(pid_t(program.processId()), sig);
+        program.waitForFinished(20000);
+        return seen(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+                    logLines(program.readAllStandardError()).join('|'));
+    }
+};
+
+// Each termination signal ends a film with one line and status 1, and takes its file back; until
+// then the film has only its own hidden name. A second run into the same name finishes with its
+// own file and leaves the first run's alone.
+TEST(Files, SignalsLeaveNoFileAndTwoRunsKeepToTheirOwn) {
+    Job job;
+    job.settings("");
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+        Recording film(job);
+        EXPECT_EQ(seen(film.partial.isEmpty(), job.written().contains("f.mp4")), "false false");
+        const QString ended = film.stop(sig);
+        EXPECT_TRUE(ended.startsWith("1 ") && ended.contains("stopped by a signal") &&
+                    !ended.contains('|'))
+            << qPrintable(ended) << " " << strsignal(sig);
+        EXPECT_EQ(job.written(), QStringList()) << strsignal(sig);
+    }
+    Recording first(job);
+    const Ended second = job.run("--record OUT/f.mp4 --size 32x32 --duration 3f --settings "
+                                 "OUT/s.ini");
+    EXPECT_EQ(seen(second.status, job.written()), seen(0, QStringList{first.partial, "f.mp4"}));
+    EXPECT_TRUE(first.stop(SIGTERM).startsWith("1 "));
+    EXPECT_EQ(job.written(), QStringList{"f.mp4"});
+    EXPECT_EQ(QFileInfo(job.path("f.mp4")).size() < 10000, true); // the second run's 3 frames
+}
+
+} // namespace

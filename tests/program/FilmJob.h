@@ -1,0 +1,34 @@
+// A picture or film job for the tests: a folder of its own with a settings file, and the program
+// run on it with no display.
+#pragma once
+
+#include "Program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// A folder for the files, a settings file in it, and the program run there without a display.
+struct Job {
+    QTemporaryDir folder;
+    QString path(const QString &name) const { return folder.filePath(name); }
+    void settings(const QString &text) const {
+        QFile file(path("s.ini"));
+        file.open(QIODevice::WriteOnly);
+        file.write(("[General]\n" + text).toUtf8());
+    }
+    // The arguments with OUT/ for the folder.
+    QStringList arguments(const QString &text) const {
+        return QString(text).replace("OUT/", folder.path() + "/").split(' ');
+    }
+    Ended run(const QString &text) const { return runProgram(arguments(text), {}, {"DISPLAY"}); }
+    QStringList files() const {
+        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+    // Every file but the settings.
+    QStringList written() const {
+        QStringList all = files();
+        all.removeAll("s.ini");
+        return all;
+    }
+};
