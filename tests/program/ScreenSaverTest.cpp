@@ -81,6 +81,7 @@ protected:
 TEST_F(ScreenSaver, DrawsInTheWindowItIsGivenAndLeavesItsInputAlone) {
     const QString decimal = QString::number(host.winId());
     EXPECT_TRUE(fills({"--window-id", decimal}, "0x7ffffff"));
+    EXPECT_EQ(filmLibraries(saver.processId()), QStringList()); // loaded only for a film
     stop(SIGTERM);
     EXPECT_TRUE(fills({"--root"}, hostId()));
     stop(SIGINT);

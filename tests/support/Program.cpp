@@ -35,3 +35,16 @@ Ended runProgram(const QStringList &arguments, const std::map<QString, QString> 
             logLines(program.readAllStandardError()),
             QString::fromLocal8Bit(program.readAllStandardOutput())};
 }
+
+QStringList filmLibraries(qint64 pid) {
+    QFile maps(QString("/proc/%1/maps").arg(pid));
+    maps.open(QIODevice::ReadOnly);
+    QStringList found;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QString name = QString::fromLocal8Bit(line).section('/', -1);
+        static const QRegularExpression film(R"(^(libav|libsw|libx264|libvpx|tetravolute-film))");
+        if (film.match(name).hasMatch() && !found.contains(name))
+            found << name;
+    }
+    return found;
+}

@@ -23,3 +23,6 @@ struct Ended {
 // leave untouched.
 Ended runProgram(const QStringList &arguments, const std::map<QString, QString> &changes = {},
                  const QStringList &unset = {});
+
+// The film's libraries (FFmpeg's and the film module) that process pid has mapped now, by name.
+QStringList filmLibraries(qint64 pid);
