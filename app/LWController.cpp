@@ -302,24 +302,31 @@ void LWController::savePicture(QObject *) {
     const QSize view(int(mainView->width() * ratio), int(mainView->height() * ratio));
     QWidget *over = inFullScreen ? fullWindow.data() : mainWindow;
     // On the heap: the window it is over may go (the window manager closing the full-screen
-    // window) while it is open, and take the dialog with it.
+    // window) while it is open, and take the dialog with it. Until the picture is saved or the
+    // user gives up, the dialog comes back with their choices.
     QPointer<SavePictureDialog> dialog =
         new SavePictureDialog(view, screenFrame(mainWindow).size() * ratio, over);
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
-    const QString path = accepted ? dialog->path() : QString();
-    const QSize size = accepted ? dialog->pictureSize() : QSize();
-    const bool transparent = accepted && dialog->transparentBackground();
-    delete dialog;
-    QString error;
-    if (accepted)
+    QString path, problem;
+    bool saved = false;
+    while (!saved && dialog && dialog->exec() == QDialog::Accepted && dialog) {
+        path = dialog->path();
+        const bool transparent = dialog->transparentBackground();
+        problem = transparent ? transparencyProblem(path) : QString();
+        if (problem.isEmpty() && QFileInfo::exists(path) &&
+            QMessageBox::question(dialog, "Save Picture",
+                                  QString("%1 already exists. Replace it?").arg(path)) !=
+                QMessageBox::Yes)
+            continue;
         QDir().mkpath(QFileInfo(path).absolutePath()); // the pictures folder may not exist yet
-    if (!accepted)
-        return;
-    if (!writeImageFile(mainView->picture(size, transparent), path, &error)) {
-        QMessageBox::warning(over, "Save Picture",
-                             QString("The picture was not saved: %1.").arg(error));
-        return;
+        saved = problem.isEmpty() &&
+                writeImageFile(mainView->picture(dialog->pictureSize(), transparent), path, &problem);
+        if (!saved)
+            QMessageBox::warning(dialog, "Save Picture",
+                                 QString("The picture was not saved: %1.").arg(problem));
     }
+    delete dialog;
+    if (!saved)
+        return;
     // Where it went, for 5 s in the main window's title: the task bar shows it, and screen readers
     // announce the change.
     if (mainWindow) {

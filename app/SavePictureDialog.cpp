@@ -2,6 +2,8 @@
 // an access key.
 #include "SavePictureDialog.h"
 
+#include "ImageFile.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
@@ -58,14 +60,16 @@ SavePictureDialog::SavePictureDialog(QSize view, QSize screen, QWidget *parent)
 }
 
 void SavePictureDialog::choose() {
-    const QString chosen = QFileDialog::getSaveFileName(this, "Save Picture", name->text(),
-                                                        "Pictures (*.png *.jpg *.jpeg *.bmp)");
+    // Saving asks before it replaces a file, once.
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, "Save Picture", name->text(), "Pictures (*.png *.jpg *.jpeg *.bmp *.tif *.webp)",
+        nullptr, QFileDialog::DontConfirmOverwrite);
     if (!chosen.isEmpty())
-        name->setText(chosen);
+        name->setText(pictureName(chosen));
 }
 
 QString SavePictureDialog::path() const {
-    return name->text();
+    return pictureName(name->text());
 }
 
 QSize SavePictureDialog::pictureSize() const {

@@ -15,7 +15,7 @@ class SavePictureDialog : public QDialog {
 public:
     SavePictureDialog(QSize view, QSize screen, QWidget *parent);
 
-    QString path() const;
+    QString path() const; // .png added when it has no extension
     QSize pictureSize() const;
     bool transparentBackground() const;
 

@@ -80,29 +80,58 @@ TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
     QApplication::setWindowIcon(QIcon());
 }
 
+// Acts on the modal windows that come up one after another, each once it is up.
+void answer(std::shared_ptr<std::vector<std::function<void(QWidget *)>>> steps, size_t step = 0,
+            QWidget *last = nullptr) {
+    if (step == steps->size())
+        return;
+    QTimer::singleShot(0, [=] {
+        QWidget *modal = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            modal = QApplication::activeModalWidget();
+            return modal && modal != last && modal->isVisible();
+        })) << "step " << step;
+        answer(steps, step + 1, modal); // before this step's window ends and the next begins
+        (*steps)[step](modal);
+    });
+}
+
 // Save Picture (Ctrl+S): the dialog offers a dated name and the view's, the screen's and three
-// fixed sizes; what it is given is written, drawn again off screen.
+// fixed sizes; what it is given is written, drawn again off screen, as a PNG when the name has
+// no extension. A transparent JPEG is refused with the reason, and the dialog comes back with the
+// user's choices; a file that exists is replaced only when the user says so.
 TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
     load();
     QWidget *main = get("mainWindow");
-    QString offered;
-    QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
-        QWidget *dialog = QApplication::activeModalWidget();
-        auto *sizes = dialog->findChild<QComboBox *>();
-        auto *name = dialog->findChild<QLineEdit *>();
-        offered = name->text().section('/', -1).remove(QRegularExpression("\\d"));
-        // Tab goes from the name to its chooser; the size box's label reaches a screen reader.
-        const auto labels = accessible(sizes)->relations(QAccessible::Label);
-        offered += " " + seen(name->nextInFocusChain()->objectName(),
-                              labels.value(0).first->text(QAccessible::Name));
-        for (int i = 0; i < sizes->count(); ++i)
-            offered += " " + seen(sizes->itemData(i).toSize());
-        name->setText(folder.filePath("shot.png"));
-        sizes->setCurrentIndex(sizes->findData(QSize(1920, 1080)));
-        dialog->findChild<QCheckBox *>()->setChecked(true);
-        qobject_cast<QDialog *>(dialog)->accept();
-    });
+    QString offered, refused, kept, asked;
+    const auto field = [](QWidget *dialog) { return dialog->findChild<QLineEdit *>(); };
+    const auto box = [](QWidget *modal) { return qobject_cast<QMessageBox *>(modal); };
+    answer(std::make_shared<std::vector<std::function<void(QWidget *)>>>(
+        std::vector<std::function<void(QWidget *)>>{
+            [&](QWidget *dialog) {
+                auto *sizes = dialog->findChild<QComboBox *>();
+                auto *name = field(dialog);
+                offered = name->text().section('/', -1).remove(QRegularExpression("\\d"));
+                // Tab goes from the name to its chooser; the size box's label reaches a reader.
+                const auto labels = accessible(sizes)->relations(QAccessible::Label);
+                offered += " " + seen(name->nextInFocusChain()->objectName(),
+                                      labels.value(0).first->text(QAccessible::Name));
+                for (int i = 0; i < sizes->count(); ++i)
+                    offered += " " + seen(sizes->itemData(i).toSize());
+                name->setText(folder.filePath("shot.jpg"));
+                sizes->setCurrentIndex(sizes->findData(QSize(1920, 1080)));
+                dialog->findChild<QCheckBox *>()->setChecked(true);
+                qobject_cast<QDialog *>(dialog)->accept();
+            },
+            [&](QWidget *warning) {
+                refused = box(warning)->text();
+                box(warning)->done(QMessageBox::Ok);
+            },
+            [&](QWidget *dialog) {
+                kept = seen(field(dialog)->text(), dialog->findChild<QCheckBox *>()->isChecked());
+                field(dialog)->setText(folder.filePath("shot"));
+                qobject_cast<QDialog *>(dialog)->accept();
+            }}));
     QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
     const QImage saved(folder.filePath("shot.png"));
     EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha(), main->windowTitle()),
@@ -112,4 +141,23 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
               "tetravolute--.png choose Size: " +
                   seen(view()->QWindow::size(), main->screen()->size() * main->devicePixelRatio()) +
                   " QSize(1920, 1080) QSize(3840, 2160) QSize(7680, 4320)");
+    EXPECT_TRUE(refused.contains("not saved: JPG pictures have no transparency"))
+        << qPrintable(refused);
+    EXPECT_EQ(kept, seen(folder.filePath("shot.jpg"), true));
+    const QDateTime written = QFileInfo(folder.filePath("shot.png")).lastModified();
+    answer(std::make_shared<std::vector<std::function<void(QWidget *)>>>(
+        std::vector<std::function<void(QWidget *)>>{
+            [&](QWidget *dialog) {
+                field(dialog)->setText(folder.filePath("shot.png"));
+                qobject_cast<QDialog *>(dialog)->accept();
+            },
+            [&](QWidget *question) {
+                asked = box(question)->text();
+                box(question)->done(QMessageBox::No);
+            },
+            [&](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); }}));
+    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(asked, folder.filePath("shot.png") + " already exists. Replace it?");
+    EXPECT_EQ(QFileInfo(folder.filePath("shot.png")).lastModified(), written);
+    EXPECT_FALSE(QFile::exists(folder.filePath("shot.jpg")));
 }
