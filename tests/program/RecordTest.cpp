@@ -164,4 +164,26 @@ TEST(Record, PicturesShowAScreen1080PointsHigh) {
     }
 }
 
+// The README's own command makes the film at the top of the README, byte for byte.
+TEST(Record, TheReadmeFilmIsMadeByItsCommand) {
+    QFile readme(SOURCE_DIR "/README.md");
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString command = QString::fromUtf8(readme.readAll())
+                                .split('\n')
+                                .filter(QRegularExpression("^tetravolute --record docs/"))
+                                .value(0);
+    QStringList arguments = command.split(' ').mid(1);
+    ASSERT_EQ(arguments.value(1), "docs/tetravolute.gif") << qPrintable(command);
+    Job job;
+    arguments[1] = job.path("film.gif");
+    QProcess program;
+    program.setWorkingDirectory(SOURCE_DIR);
+    program.setProcessEnvironment(programEnvironment(job.path("config"), {}, {"DISPLAY"}));
+    program.start(TETRAVOLUTE, arguments);
+    ASSERT_TRUE(program.waitForFinished(30000));
+    QFile made(job.path("film.gif")), shown(SOURCE_DIR "/docs/tetravolute.gif");
+    ASSERT_TRUE(made.open(QIODevice::ReadOnly) && shown.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(made.readAll() == shown.readAll());
+}
+
 } // namespace
