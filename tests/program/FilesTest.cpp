@@ -1,7 +1,7 @@
-// What pictures and films do to files: a target that cannot be written is refused before anything
-// is drawn, with one line naming it and why; a link at the target is replaced, not written
-// through; a full disk or a signal leaves no file; a film never has its final name before it is
-// whole, and two runs into one name keep to their own files.
+// What pictures and films do to files: a target that cannot be written, or no OpenGL, is refused
+// before anything is written, with one line naming it and why; a link at the target is replaced,
+// not written through; a full disk or a signal leaves no file; a film never has its final name
+// before it is whole, and two runs into one name keep to their own files.
 #include "FilmJob.h"
 #include "Testing.h"
 
@@ -41,6 +41,10 @@ TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
     }
     const Ended wide = job.run("--picture OUT/p.png --size 16385x2");
     EXPECT_EQ(seen(wide.status, wide.lines.size()), "2 0");
+    const Ended noGL = runProgram(job.arguments("--record OUT/f.mp4"), // EGL without its driver
+                                  {{"__EGL_VENDOR_LIBRARY_FILENAMES", "/none.json"}}, {"DISPLAY"});
+    EXPECT_EQ(seen(noGL.status, noGL.lines.size()), "1 1");
+    EXPECT_TRUE(noGL.lines.value(0).contains("(EGL_PLATFORM_SURFACELESS_MESA) stopped at"));
     EXPECT_EQ(job.files(), before);
     locked.open(QIODevice::ReadOnly);
     EXPECT_EQ(locked.readAll(), "kept");
