@@ -11,12 +11,23 @@
 #include <map>
 #include <set>
 
+// Paint events per widget, from the moment it is installed on them.
+struct Paints : QObject {
+    std::map<QObject *, int> count;
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        count[watched] += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // Every control shows its value (the file's, else the default) and says it to a screen reader,
 // by name, in the panel's units, with its range and step, controlling its value label; a click
 // or a step from the keyboard reaches its view field and its key, the delay its key only (read at
-// the next start). A wave's step writes its four keys, and one the range rule refuses (size sits
-// at d + a = 1, turn at d - a = -1) changes nothing. The depths stay ordered, the moved one
-// keeping its value; a mixed switch counts as on; a value set by a screen reader is the user's.
+// the next start). A wave's step writes its four keys and redraws both its plots, and one the
+// range rule refuses (size sits at d + a = 1, turn at d - a = -1) changes nothing. The depths
+// stay ordered, the moved one keeping its value; a mixed switch counts as on; a value set by a
+// screen reader is the user's. Each switch shows its own key: with two more patterns, any two
+// switches differ in one of the three.
 TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
     const std::map<int, double> file = {{DrawShades, 0},   {DrawAxis, 1},    {CamZoom, 3},
                                         {SizeAmp, 0.5},    {SizeDelta, 0.5}, {TurnAmp, 0.25},
@@ -30,6 +41,11 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
         text += QByteArray(settingRows[row].key) + "=" + written(row, value).toLatin1() + "\n";
     load(text);
     showAllPanels();
+    Paints paints;
+    const char *plots[] = {"distMiniPlot", "distPlot",     "sizeMiniPlot",
+                           "sizePlot",     "turnMiniPlot", "turnPlot"};
+    for (const char *plot : plots)
+        get(plot)->installEventFilter(&paints);
     for (int i = 0; i < 26; ++i) {
         const SettingRow &row = settingRows[i];
         if (!row.control)
@@ -51,6 +67,8 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
             seen(float(before), row.spoken,
                  row.kind == 'b' ? QAccessible::CheckBox : QAccessible::Slider,
                  row.kind == 'b' ? QString() : seen(before, row.lowest, row.highest, step, true)));
+        QTest::qWait(20);
+        paints.count.clear();
         if (row.kind == 'b') {
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
         } else {
@@ -63,6 +81,35 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
         const int wave = i - (i - DistAmp) % 4;
         for (int k = wave; i >= DistAmp && k < wave + 4; ++k) // the whole record
             EXPECT_EQ(stored(settingRows[k].key), written(k, field(k))) << settingRows[k].key;
+        const int plot = i >= DistAmp ? (i - DistAmp) / 4 * 2 : -1;
+        EXPECT_TRUE(plot < 0 || QTest::qWaitFor([&] {
+                        return paints.count[get(plots[plot])] && paints.count[get(plots[plot + 1])];
+                    }))
+            << row.key;
+    }
+    for (const QString pattern : {"001001", "010010"}) { // the file's are 000111
+        for (int i = DrawShades; i <= Delay; ++i)
+            settingsStore().setBool(pattern[i] == '1', settingRows[i].key);
+        controller->showPrefs(nullptr);
+        QString shown;
+        for (int i = DrawShades; i <= Delay; ++i)
+            shown += QString::number(floatValue(get(settingRows[i].control)));
+        EXPECT_EQ(shown, pattern);
+    }
+    for (const QString wave : {"dist", "size", "turn"}) { // the rule's limits are taken
+        const auto set = [&](const char *slider, double value) {
+            accessible(get(wave + slider))->valueInterface()->setCurrentValue(value);
+        };
+        QString taken;
+        for (const auto &[a, d] : {std::pair(0.5, 0.5), std::pair(0.5, 0.501),
+                                   std::pair(0.25, -0.75), std::pair(0.25, -0.751)}) {
+            set("DeltaSlider", 0);
+            set("AmpSlider", a);
+            set("DeltaSlider", d);
+            taken +=
+                seen(field(DistDelta + 4 * (wave[0] == 's') + 8 * (wave[0] == 't')) == float(d));
+        }
+        EXPECT_EQ(taken, "truefalsetruefalse") << qPrintable(wave);
     }
     Slider *low = get<Slider>("lowDepthSlider"), *high = get<Slider>("highDepthSlider");
     QTest::keyClick(high, Qt::Key_Home); // high to 0: low follows it down

@@ -15,11 +15,8 @@ TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
     job.settings("");
     QDir(job.folder.path()).mkdir("folder.png");
     mkfifo(QFile::encodeName(job.path("fifo.png")).constData(), 0644);
-    QFile locked(job.path("locked.png"));
-    locked.open(QIODevice::WriteOnly);
-    locked.write("kept");
-    locked.close();
-    locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup);
+    job.write("locked.png", "kept");
+    QFile::setPermissions(job.path("locked.png"), QFile::ReadOwner);
     const QStringList before = job.files();
     const std::pair<QStringList, const char *> rows[] = {
         {job.arguments("--record OUT/none/f.mp4"), "f.mp4: its folder"},
@@ -45,19 +42,14 @@ TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
                                   {{"__EGL_VENDOR_LIBRARY_FILENAMES", "/none.json"}}, {"DISPLAY"});
     EXPECT_EQ(seen(noGL.status, noGL.lines.size()), "1 1");
     EXPECT_TRUE(noGL.lines.value(0).contains("(EGL_PLATFORM_SURFACELESS_MESA) stopped at"));
-    EXPECT_EQ(job.files(), before);
-    locked.open(QIODevice::ReadOnly);
-    EXPECT_EQ(locked.readAll(), "kept");
+    EXPECT_EQ(seen(job.files(), job.read("locked.png")), seen(before, "kept"));
 }
 
 // A link at the target is replaced by the picture or film; the file it pointed to stays.
 TEST(Files, ALinkAtTheTargetIsReplacedNotWrittenThrough) {
     Job job;
     job.settings("");
-    QFile kept(job.path("kept"));
-    kept.open(QIODevice::WriteOnly);
-    kept.write("kept");
-    kept.close();
+    job.write("kept", "kept");
     for (const auto &[name, what] :
          {std::pair("p.png", "--picture"), std::pair("f.gif", "--duration 1f --record")}) {
         QFile::link(job.path("kept"), job.path(name));
@@ -66,8 +58,7 @@ TEST(Files, ALinkAtTheTargetIsReplacedNotWrittenThrough) {
             0);
         EXPECT_FALSE(QFileInfo(job.path(name)).isSymLink()) << name;
     }
-    kept.open(QIODevice::ReadOnly);
-    EXPECT_EQ(kept.readAll(), "kept");
+    EXPECT_EQ(job.read("kept"), "kept");
 }
 
 // On a full disk (a 4 KiB tmpfs) pictures and films say so and leave nothing; a read-only

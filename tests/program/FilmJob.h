@@ -12,11 +12,16 @@
 struct Job {
     QTemporaryDir folder;
     QString path(const QString &name) const { return folder.filePath(name); }
-    void settings(const QString &text) const {
-        QFile file(path("s.ini"));
+    void write(const QString &name, const QByteArray &bytes) const {
+        QFile file(path(name));
         file.open(QIODevice::WriteOnly);
-        file.write(("[General]\n" + text).toUtf8());
+        file.write(bytes);
     }
+    QByteArray read(const QString &name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "none";
+    }
+    void settings(const QString &text) const { write("s.ini", "[General]\n" + text.toUtf8()); }
     // The arguments with OUT/ for the folder.
     QStringList arguments(const QString &text) const {
         return QString(text).replace("OUT/", folder.path() + "/").split(' ');

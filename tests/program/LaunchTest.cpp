@@ -128,8 +128,8 @@ TEST(Launch, OnlyAFilmLoadsTheFilmLibraries) {
     window.setProcessEnvironment(programEnvironment(folder.path()));
     film.setProcessEnvironment(programEnvironment(folder.path()));
     window.start(TETRAVOLUTE, {});
-    film.start(TETRAVOLUTE, {"--record", folder.filePath("f.mp4"), "--duration", "100000f",
-                             "--size", "64x64"});
+    film.start(TETRAVOLUTE,
+               {"--record", folder.filePath("f.mp4"), "--duration", "100000f", "--size", "64x64"});
     const auto maps = [](const QProcess &process, const char *library) {
         QFile maps(QString("/proc/%1/maps").arg(process.processId()));
         return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
