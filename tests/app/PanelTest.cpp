@@ -171,7 +171,8 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
 // The commands, through their application-wide shortcuts from any window (or a screen reader's
 // press of a wave's button): each wave panel
 // floats above the main window and passes keys to the view; a screen reader hears each panel as
-// a dialog with its title; Close Panels closes exactly the
+// a dialog with its title; shown first in full screen, each floats over it (999, the full-screen
+// window 998); Close Panels closes exactly the
 // about, help and wave panels; the home page goes to the desktop from both places.
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -212,6 +213,18 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         EXPECT_EQ(firstResponder(get(panel)), view()) << panel;
     get<QAction>("actionClosePanels")->trigger();
     EXPECT_EQ(seen(shown(), main->isVisible()), "prefsWindow 3 true Tetravolute Settings true");
+    get("prefsWindow")->close();
+    controller->goFullScreen(); // shown first there, each floats over the full-screen window
+    QWidget *full = controller->fullWindow;
+    for (const auto &[key, modifiers] : {std::pair(Qt::Key_Comma, Qt::ControlModifier),
+                                         {Qt::Key_1, Qt::ControlModifier},
+                                         {Qt::Key_2, Qt::ControlModifier},
+                                         {Qt::Key_3, Qt::ControlModifier},
+                                         {Qt::Key_F1, Qt::NoModifier}})
+        QTest::keyClick(full, key, modifiers);
+    get<QAction>("actionAbout")->trigger();
+    EXPECT_EQ(shown().count(" 999 true"), 6) << qPrintable(shown());
+    controller->leaveFullScreen();
     EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
               "Tetravolute figure");
     UrlCatcher catcher;
