@@ -72,7 +72,8 @@ TEST(CommandLine, UnknownOptionsAndMalformedValuesGiveStatus2) {
         QString(
             "--bogus => Unknown option 'bogus'.; stray => unexpected argument 'stray'.; "
             "--window-id => Missing value after '--window-id'.; --window-id abc => not 'abc'; "
-            "--window-id 0x1ffffffff => not '0x1ffffffff'; --picture p.png --record f.mp4 => one "
+            "--window-id 0x1ffffffff => not '0x1ffffffff'; --window-id 0 => not '0'; --picture "
+            "p.png --record f.mp4 => one "
             "at a time; "
             "--record f.mp4 --root => shows no window; --size 320x200 => --size belongs with "
             "--picture or --record; "

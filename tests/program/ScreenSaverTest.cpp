@@ -3,6 +3,7 @@
 // destruction, and the daemon's signals. The real hosts run it in tests/desktop/check-host.
 #include "Program.h"
 #include "Testing.h"
+#include "X11.h"
 
 #include <csignal>
 
@@ -99,6 +100,23 @@ TEST_F(ScreenSaver, DrawsInTheWindowItIsGivenAndLeavesItsInputAlone) {
     EXPECT_EQ(seen(saver.exitStatus(), saver.exitCode(), lines.size()), "QProcess::NormalExit 1 1");
     EXPECT_TRUE(
         lines.value(0).contains(QString("the window %1 it was drawing in has gone").arg(id)));
+}
+
+// The root window named by its own id, as a daemon without a virtual root names it, is drawn on
+// as the root: below every window, so the host stays blue while the desktop shows the figure.
+TEST_F(ScreenSaver, TheRootWindowByItsIdIsDrawnBelowEveryWindow) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11Connection())).data->root;
+    saver.setProcessEnvironment(programEnvironment(settings.path()));
+    saver.start(TETRAVOLUTE, {"--window-id", QString::number(root)});
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QPoint corner = screen->geometry().bottomRight() - QPoint(31, 31);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return screen->grabWindow(0, corner.x(), corner.y(), 32, 32).toImage().pixel(0, 0) ==
+                   0xffcccccc;
+        },
+        10000));
+    EXPECT_EQ(colours(), QSet<QRgb>{blue});
 }
 
 } // namespace
