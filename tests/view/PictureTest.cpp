@@ -1,6 +1,7 @@
 // Frames checked as a person would look at them: the colour of chosen faces, the figure's extent,
 // the outlines' rims, and pictures drawn off screen. Every expectation comes from SceneGeometry,
 // not from the view's code.
+#include "LWdraw.h"
 #include "SceneGeometry.h"
 #include "ViewFixture.h"
 
@@ -115,8 +116,9 @@ TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
 // Pictures drawn off screen: at the view's own size the frame on screen, pixel for pixel; at
 // three times the size the same scene three times larger; at other proportions the screen's
 // height fills the picture's and the figure keeps its shape. Nothing steps the animation or
-// changes the next frame on screen, and the background can be left transparent; empty and beyond-8K
-// sizes give no picture. The smoothing pass works at any size.
+// changes the next frame on screen, and the background can be left transparent; empty and
+// beyond-8K sizes give no picture. The smoothing pass works at any size up to exactly 8K UHD,
+// either way up, and gives its grown buffers back for a small frame.
 TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
     start(single);
     frame();
@@ -132,6 +134,12 @@ TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
     for (const QSize size : {QSize(3 * width, 3 * height), QSize(1600, 900)})
         expectExtent(view->picture(size, false).mirrored(), expectedBox(Scene(), size, height),
                      size.height() / double(height), "picture");
+    QStringList held; // up to exactly 8K UHD in either shape, then the buffers are given back
+    for (const QSize size : {QSize(7680, 4320), QSize(4320, 7680), QSize(width, height)}) {
+        const bool drawn = !view->picture(size, false).isNull();
+        held << seen(drawn, smoothCapacity());
+    }
+    EXPECT_EQ(held, QStringList({"true 33177600", "true 33177600", "true 1296000"}));
     EXPECT_EQ(seen(view->rads, view->o.z), still);
     view->drawSmooth = false;
     frame(); // the screen's projection is back
