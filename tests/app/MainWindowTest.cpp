@@ -81,18 +81,18 @@ TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
 }
 
 // Acts on the modal windows that come up one after another, each once it is up.
-void answer(std::shared_ptr<std::vector<std::function<void(QWidget *)>>> steps, size_t step = 0,
-            QWidget *last = nullptr) {
-    if (step == steps->size())
+void answer(std::vector<std::function<void(QWidget *)>> steps, QWidget *last = nullptr) {
+    if (steps.empty())
         return;
-    QTimer::singleShot(0, [=] {
+    QTimer::singleShot(0, [steps, last] {
         QWidget *modal = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             modal = QApplication::activeModalWidget();
             return modal && modal != last && modal->isVisible();
-        })) << "step " << step;
-        answer(steps, step + 1, modal); // before this step's window ends and the next begins
-        (*steps)[step](modal);
+        })) << steps.size()
+            << " steps left";
+        answer({steps.begin() + 1, steps.end()}, modal); // before this one's window ends
+        steps.front()(modal);
     });
 }
 
@@ -106,9 +106,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
     QString offered, refused, kept, asked;
     const auto field = [](QWidget *dialog) { return dialog->findChild<QLineEdit *>(); };
     const auto box = [](QWidget *modal) { return qobject_cast<QMessageBox *>(modal); };
-    answer(std::make_shared<std::vector<std::function<void(QWidget *)>>>(
-        std::vector<std::function<void(QWidget *)>>{
-            [&](QWidget *dialog) {
+    answer({[&](QWidget *dialog) {
                 auto *sizes = dialog->findChild<QComboBox *>();
                 auto *name = field(dialog);
                 offered = name->text().section('/', -1).remove(QRegularExpression("\\d"));
@@ -131,7 +129,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                 kept = seen(field(dialog)->text(), dialog->findChild<QCheckBox *>()->isChecked());
                 field(dialog)->setText(folder.filePath("shot"));
                 qobject_cast<QDialog *>(dialog)->accept();
-            }}));
+            }});
     QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
     const QImage saved(folder.filePath("shot.png"));
     EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha(), main->windowTitle()),
@@ -145,9 +143,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
         << qPrintable(refused);
     EXPECT_EQ(kept, seen(folder.filePath("shot.jpg"), true));
     const QDateTime written = QFileInfo(folder.filePath("shot.png")).lastModified();
-    answer(std::make_shared<std::vector<std::function<void(QWidget *)>>>(
-        std::vector<std::function<void(QWidget *)>>{
-            [&](QWidget *dialog) {
+    answer({[&](QWidget *dialog) {
                 field(dialog)->setText(folder.filePath("shot.png"));
                 qobject_cast<QDialog *>(dialog)->accept();
             },
@@ -155,7 +151,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                 asked = box(question)->text();
                 box(question)->done(QMessageBox::No);
             },
-            [&](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); }}));
+            [&](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); }});
     QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(asked, folder.filePath("shot.png") + " already exists. Replace it?");
     EXPECT_EQ(QFileInfo(folder.filePath("shot.png")).lastModified(), written);

@@ -127,13 +127,19 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
 // window key; the first show of the size and turn panels takes no focus.
 TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     load();
+    ASSERT_TRUE(until([&] { return keyWindow() == hex(main()); }));
     for (const char *show : {"showPrefs", "showSize", "showTurn"})
         QMetaObject::invokeMethod(controller, show, Q_ARG(QObject *, nullptr));
     settle(300);
     EXPECT_EQ(keyWindow(), hex(main())) << "a panel's first show took the keyboard";
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
-    settle(300); // framed
+    ASSERT_TRUE(until([&] { // every panel framed
+        for (const char *name : {"prefsWindow", "distWindow", "sizeWindow", "turnWindow"})
+            if (get(name)->frameGeometry() == get(name)->geometry())
+                return false;
+        return true;
+    }));
     // The main window (720 x 450 and its menu bar, centred on 1440 x 900) leaves no room beside it
     // for a panel 460 points wide: the settings go to the screen's left edge, the editors to its
     // right edge, the editors 32 points apart, all tops level with the bottom of the main window's
@@ -266,7 +272,8 @@ TEST_F(WindowManagerTest, EverySpaceCountsAndFullScreenFollowsTheScreen) {
 }
 
 // The program itself, as the window manager sees it: its own icon (64, 128 and 256 pixels) from
-// the start; closing the main window ends it, panels and full screen and all, with status 0.
+// the start, and none of the film's libraries; closing the main window ends it, panels and full
+// screen and all, with status 0.
 TEST(ProgramUnderWindowManager, ItsIconFromTheStartAndClosingItEndsIt) {
     for (const char *before : {"ctrl+comma", "space"}) {
         QTemporaryDir settings;
@@ -277,9 +284,9 @@ TEST(ProgramUnderWindowManager, ItsIconFromTheStartAndClosingItEndsIt) {
             x11(QString("xdotool search --sync --onlyvisible --pid %1").arg(program.processId()))
                 .trimmed();
         const QString icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
-        EXPECT_EQ(
-            seen(icons.count("Icon ("), icons.contains("(64 x 64)"), icons.contains("(256 x 256)")),
-            "3 true true");
+        EXPECT_EQ(seen(icons.count("Icon ("), icons.contains("(64 x 64)"),
+                       icons.contains("(256 x 256)"), filmLibraries(program.processId())),
+                  "3 true true QList()"); // the film's libraries load only for a film
         x11(QString("xdotool key ") + before);
         settle(300);
         x11("wmctrl -i -c " + main);

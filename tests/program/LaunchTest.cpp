@@ -124,28 +124,4 @@ TEST(Launch, WithoutADisplayOrFixedFunctionOpenGLItSaysWhatItFound) {
                 wayland.lines.value(1).contains("there is no window 0x7ffffff"));
 }
 
-// The window maps none of the film's libraries once it has drawn (its GL driver is mapped); a
-// film maps them while it records.
-TEST(Launch, OnlyAFilmLoadsTheFilmLibraries) {
-    QTemporaryDir folder;
-    QProcess window, film;
-    window.setProcessEnvironment(programEnvironment(folder.path()));
-    film.setProcessEnvironment(programEnvironment(folder.path()));
-    window.start(TETRAVOLUTE, {});
-    film.start(TETRAVOLUTE,
-               {"--record", folder.filePath("f.mp4"), "--duration", "100000f", "--size", "64x64"});
-    const auto maps = [](const QProcess &process, const char *library) {
-        QFile maps(QString("/proc/%1/maps").arg(process.processId()));
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return maps(window, "swrast_dri"); }, 10000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return maps(film, "tetravolute-film"); }, 10000));
-    EXPECT_EQ(filmLibraries(window.processId()), QStringList());
-    EXPECT_TRUE(filmLibraries(film.processId()).filter("libavcodec").size() == 1);
-    window.kill();
-    film.terminate();
-    window.waitForFinished();
-    film.waitForFinished();
-}
-
 } // namespace

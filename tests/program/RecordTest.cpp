@@ -50,8 +50,7 @@ QImage frameOf(const QString &film, int index) {
 }
 
 // Each format holds its frames at its rate and size; H.264 and VP9 are tagged BT.709 and an MP4
-// or MOV has its index first. The same settings give the same bytes, and the settings file is
-// read, not the user's, and not written.
+// or MOV has its index first. The settings file is read, not the user's, and not written.
 TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
     Job job;
     job.settings("drawShades=NO\n");
@@ -60,16 +59,22 @@ TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
                     "h264,160,120,bt709,30000/1001,30 index first"),
           std::pair("a.mov --duration 0:01", "h264,160,120,bt709,30/1,30 index first"),
           std::pair("a.webm --duration 15f --fps 15", "vp9,160,120,bt709,15/1,15"),
-          std::pair("a.gif --duration 5 --fps 2", "gif,160,120,unknown,2/1,10"),
-          std::pair("b.gif --duration 10f --fps 2", "gif,160,120,unknown,2/1,10")}) {
+          std::pair("a.gif --duration 5 --fps 2", "gif,160,120,unknown,2/1,10")}) {
         const Ended ended =
             job.run(QString("--size 160x120 --settings OUT/s.ini --record OUT/") + arguments);
         EXPECT_EQ(seen(ended.status, stream(job.path(QString(arguments).section(' ', 0, 0)))),
                   seen(0, held))
             << qPrintable(ended.lines.join('\n'));
     }
-    EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm", "b.gif"}));
-    EXPECT_TRUE(job.read("a.gif") == job.read("b.gif"));
+    EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm"}));
+    // The GIF's palette: black, white and 40 greys evenly between, (i + 1) x 255 / 41. The
+    // background's #cccccc (0.8 of white) is nearest the 33rd, 205; black and white stay exact.
+    QSet<QRgb> colours;
+    const QImage frame = frameOf(job.path("a.gif"), 0).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            colours.insert(frame.pixel(x, y));
+    EXPECT_EQ(colours, QSet<QRgb>({0xff000000, 0xffffffff, 0xffcdcdcd}));
 }
 
 // The window's motion is one step of spin a frame at 30 frames a second, and a film at F takes
@@ -107,24 +112,6 @@ TEST(Record, FilmsMoveByTimeAtAnyRate) {
     EXPECT_LT(changedPixels(frameOf(job.path("d60.mp4"), 120), moment), 20);
     EXPECT_LT(changedPixels(frameOf(job.path("from2.gif"), 0), moment), 20);
     EXPECT_GT(changedPixels(QImage(job.path("0s.png")), moment), 100);
-}
-
-// The GIF's palette: black, white and 40 greys evenly between them, (i + 1) x 255 / 41. The
-// background's #cccccc (0.8 of white) is nearest the 33rd, 205; the figure's black and white
-// stay exact.
-TEST(Record, GifKeepsBlackWhiteAndTheNearestGrey) {
-    Job job;
-    job.settings("drawShades=NO\n");
-    ASSERT_EQ(
-        job.run("--record OUT/f.gif --size 160x120 --duration 1f --settings OUT/s.ini").status, 0);
-    QSet<QRgb> colours;
-    const QImage frame = frameOf(job.path("f.gif"), 0).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < frame.height(); ++y)
-        for (int x = 0; x < frame.width(); ++x)
-            colours.insert(frame.pixel(x, y));
-    EXPECT_EQ(seen(colours.size(), colours.contains(qRgb(0, 0, 0)),
-                   colours.contains(qRgb(255, 255, 255)), QColor(frame.pixel(0, 0)).name()),
-              "3 true true #cdcdcd");
 }
 
 // A picture shows a screen 1080 points high, whatever the display: the figure (unturned, at
