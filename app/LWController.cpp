@@ -318,11 +318,14 @@ void LWController::savePicture(QObject *) {
                 QMessageBox::Yes)
             continue;
         QDir().mkpath(QFileInfo(path).absolutePath()); // the pictures folder may not exist yet
-        saved = problem.isEmpty() &&
-                writeImageFile(mainView->picture(dialog->pictureSize(), transparent), path, &problem);
+        saved =
+            problem.isEmpty() &&
+            writeImageFile(mainView->picture(dialog->pictureSize(), transparent), path, &problem);
         if (!saved)
             QMessageBox::warning(dialog, "Save Picture",
                                  QString("The picture was not saved: %1.").arg(problem));
+        if (!saved && dialog)
+            dialog->nameAgain();
     }
     delete dialog;
     if (!saved)

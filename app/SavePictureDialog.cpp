@@ -79,3 +79,8 @@ QSize SavePictureDialog::pictureSize() const {
 bool SavePictureDialog::transparentBackground() const {
     return transparent->isChecked();
 }
+
+void SavePictureDialog::nameAgain() {
+    name->setFocus();
+    name->selectAll();
+}

@@ -18,6 +18,8 @@ public:
     QString path() const; // .png added when it has no extension
     QSize pictureSize() const;
     bool transparentBackground() const;
+    // After a failure: the name takes the keyboard, selected, for the user to change it.
+    void nameAgain();
 
 private:
     void choose();

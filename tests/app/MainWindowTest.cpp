@@ -99,7 +99,8 @@ void answer(std::vector<std::function<void(QWidget *)>> steps, QWidget *last = n
 // Save Picture (Ctrl+S): the dialog offers a dated name and the view's, the screen's and three
 // fixed sizes; what it is given is written, drawn again off screen, as a PNG when the name has
 // no extension. A transparent JPEG is refused with the reason, and the dialog comes back with the
-// user's choices; a file that exists is replaced only when the user says so.
+// user's choices, the name selected to be typed over; a file that exists is replaced only when the
+// user says so.
 TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
     load();
     QWidget *main = get("mainWindow");
@@ -126,7 +127,8 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                 box(warning)->done(QMessageBox::Ok);
             },
             [&](QWidget *dialog) {
-                kept = seen(field(dialog)->text(), dialog->findChild<QCheckBox *>()->isChecked());
+                kept = seen(field(dialog)->text(), dialog->findChild<QCheckBox *>()->isChecked(),
+                            dialog->focusWidget() == field(dialog), field(dialog)->selectedText());
                 field(dialog)->setText(folder.filePath("shot"));
                 qobject_cast<QDialog *>(dialog)->accept();
             }});
@@ -141,7 +143,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                   " QSize(1920, 1080) QSize(3840, 2160) QSize(7680, 4320)");
     EXPECT_TRUE(refused.contains("not saved: JPG pictures have no transparency"))
         << qPrintable(refused);
-    EXPECT_EQ(kept, seen(folder.filePath("shot.jpg"), true));
+    EXPECT_EQ(kept, seen(folder.filePath("shot.jpg"), true, true, folder.filePath("shot.jpg")));
     const QDateTime written = QFileInfo(folder.filePath("shot.png")).lastModified();
     answer({[&](QWidget *dialog) {
                 field(dialog)->setText(folder.filePath("shot.png"));
