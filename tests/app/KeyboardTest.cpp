@@ -5,9 +5,14 @@
 // Tab visits the settings panel in reading order. Space and Return operate a control the keyboard
 // moved to (Tab, Shift+Tab); with no such control (a click gives none the focus, nor does the
 // program's own focusing) space, and escape always, are the view's keys: full screen. Keys the
-// view does not take go on to its superclass.
+// view does not take go on to its superclass. Restore Defaults, pressed after every setting was
+// changed, leaves no key in the file and every control and the view at its default.
 TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
-    load("drawAxis=NO\n");
+    QByteArray file;
+    for (const SettingRow &row : settingRows)
+        file +=
+            QByteArray(row.key) + "=" + (row.key == QString("drawAxis") ? "NO" : row.other) + "\n";
+    load(file);
     controller->showPrefs(nullptr);
     QWidget *prefs = get("prefsWindow");
     prefs->activateWindow();
@@ -50,6 +55,12 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
         QTest::keyClick(prefs, Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(storedLines(), QStringList()); // pressed: every key removed
+    for (int i = 0; i < 26; ++i) {
+        const SettingRow &row = settingRows[i];
+        const float normal = float(row.normalValue());
+        EXPECT_TRUE(field(i) == normal && (!row.control || floatValue(get(row.control)) == normal))
+            << row.key;
+    }
     for (const auto &[key, text] : {std::pair(Qt::Key_A, "a"), std::pair(Qt::Key_Shift, "")}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(view(), &press);

@@ -10,6 +10,17 @@
 
 namespace {
 
+// Targets and settings that are refused, and what the line says, "; " between the rows.
+const char *const refusals =
+    "--record OUT/none/f.mp4 => f.mp4: its folder; --picture OUT/none/p.png => p.png: its folder; "
+    "--picture OUT/folder.png => folder.png: it is a folder; --record /dev/null => /dev/null: it "
+    "is a device; --picture OUT/fifo.png => fifo.png: it is a FIFO; --picture OUT/locked.png => "
+    "locked.png: it is write-protected; --record OUT/f.avi => unknown film format '.avi'; "
+    "--picture OUT/p.xyz => no picture format is called 'xyz'; --record OUT/f.mp4 --size 161x120 "
+    "=> even width and height; --picture OUT/p.png --settings OUT/none.ini => cannot read "
+    "settings from; --picture OUT/p.png --settings OUT/folder.png => it is not a regular file; "
+    "--record OUT/f.mp4 => (EGL_PLATFORM_SURFACELESS_MESA) stopped at";
+
 TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
     Job job;
     job.settings("");
@@ -19,18 +30,7 @@ TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
     QFile::setPermissions(job.path("locked.png"), QFile::ReadOwner);
     const QStringList before = job.files();
     // Without a driver for EGL: every refusal comes before the OpenGL, then the OpenGL's.
-    for (const QString &row :
-         QString(
-             "--record OUT/none/f.mp4 => f.mp4: its folder; --picture OUT/none/p.png => p.png: "
-             "its folder; --picture OUT/folder.png => folder.png: it is a folder; --record "
-             "/dev/null => /dev/null: it is a device; --picture OUT/fifo.png => fifo.png: it is "
-             "a FIFO; --picture OUT/locked.png => locked.png: it is write-protected; --record "
-             "OUT/f.avi => unknown film format '.avi'; --picture OUT/p.xyz => no picture format "
-             "is called 'xyz'; --record OUT/f.mp4 --size 161x120 => even width and height; "
-             "--picture OUT/p.png --settings OUT/none.ini => cannot read settings from; "
-             "--picture OUT/p.png --settings OUT/folder.png => it is not a regular file; "
-             "--record OUT/f.mp4 => (EGL_PLATFORM_SURFACELESS_MESA) stopped at")
-             .split("; ")) {
+    for (const QString &row : QString(refusals).split("; ")) {
         const Ended ended =
             runProgram(job.arguments(row.section(" => ", 0, 0)),
                        {{"__EGL_VENDOR_LIBRARY_FILENAMES", "/none.json"}}, {"DISPLAY"});

@@ -38,59 +38,48 @@ QString outcome(const QString &arguments, const QByteArray &daemonWindow = "0x22
     return shown;
 }
 
+// Spellings and what the parser makes of them, "; " between the rows.
+const char *const spellings =
+    " => ; --fullscreen => fullscreen; -fullscreen => fullscreen; --root => saver 22; -root => "
+    "saver 22; --window-id 4711 => saver 1267; -window-id 0x1F => saver 1f; "
+    "--window-id=0xffffffff => saver ffffffff; --root --window-id 12 => saver c; -picture p "
+    "--size 320x200 -at 2.5 => p.png QSize(320, 200) 2.5 300 30/1; --picture p.png --size "
+    "4320x7680 => p.png QSize(4320, 7680) 0 300 30/1; --picture p.png --size 7680X4320 => p.png "
+    "QSize(7680, 4320) 0 300 30/1; --picture p.jpg --settings s => p.jpgs QSize(1920, 1080) 0 300 "
+    "30/1; --record f.webm => f.webm QSize(1920, 1080) 0 300 30/1; --record f.mp4 -duration 0:30 "
+    "--fps 30 --at 4 => f.mp4 QSize(1920, 1080) 4 900 30/1; --record f.mp4 --duration 1:02:03 "
+    "-fps 1 => f.mp4 QSize(1920, 1080) 0 3723 1/1; --record f.mp4 --duration 90 --fps 25 => f.mp4 "
+    "QSize(1920, 1080) 0 2250 25/1; --record f.mp4 --duration 90s --fps 29.97 => f.mp4 "
+    "QSize(1920, 1080) 0 2697 30000/1001; --record f.mp4 --duration 0.5 --fps 30000/1001 => f.mp4 "
+    "QSize(1920, 1080) 0 15 30000/1001; --record f.mkv --duration 300f --fps 23.976 => f.mkv "
+    "QSize(1920, 1080) 0 300 24000/1001; --record f.gif --fps 12.5 --duration 2 => f.gif "
+    "QSize(1920, 1080) 0 25 25/2; --record f.gif --fps 50 => f.gif QSize(1920, 1080) 0 500 50/1";
+
+// Faults and what the line naming them says.
+const char *const faults =
+    "--bogus => Unknown option 'bogus'.; stray => unexpected argument 'stray'.; --window-id => "
+    "Missing value after '--window-id'.; --window-id abc => not 'abc'; --window-id 0x1ffffffff => "
+    "not '0x1ffffffff'; --window-id 0 => not '0'; --picture p.png --record f.mp4 => one at a "
+    "time; --record f.mp4 --root => shows no window; --size 320x200 => --size belongs with "
+    "--picture or --record; --picture p.png --fps 25 => --fps belongs with --record; --picture "
+    "p.png --size 7681x4320 => not '7681x4320'; --picture p --size 4320x7681 => not '4320x7681'; "
+    "--picture p.png --at -1 => not '-1'; --record f.mp4 --fps 241 => not '241'; --record f.mp4 "
+    "--duration 1:234 => not '1:234'; --record f.mp4 --duration 1:60 => not '1:60'; --record "
+    "f.mp4 --duration 0 => not '0'; --record f.mp4 --fps 30/0 => not '30/0'; --record f.gif --fps "
+    "60 => at most 50; --settings s => --settings belongs with; --picture p --picture q => more "
+    "than once; --root -root => more than once; --picture= => --picture wants a file name";
+
 TEST(CommandLine, EveryDocumentedSpellingIsTaken) {
     for (const char *help : {"--help", "-h", "-help", "--help-all", "--version", "-v", "-version"})
         EXPECT_EQ(outcome(help), "0  true") << help;
-    const QStringList spellings =
-        QString(" => ; --fullscreen => fullscreen; -fullscreen => fullscreen; --root => saver 22; "
-                "-root => saver 22; --window-id 4711 => saver 1267; -window-id 0x1F => saver 1f; "
-                "--window-id=0xffffffff => saver ffffffff; --root --window-id 12 => saver c; "
-                "-picture p --size 320x200 -at 2.5 => p.png QSize(320, 200) 2.5 300 30/1; "
-                "--picture p.png --size 4320x7680 => p.png QSize(4320, 7680) 0 300 30/1; "
-                "--picture p.png --size 7680X4320 => p.png QSize(7680, 4320) 0 300 30/1; "
-                "--picture p.jpg --settings s => p.jpgs QSize(1920, 1080) 0 300 30/1; "
-                "--record f.webm => f.webm QSize(1920, 1080) 0 300 30/1; "
-                "--record f.mp4 -duration 0:30 --fps 30 --at 4 => f.mp4 QSize(1920, 1080) 4 900 "
-                "30/1; "
-                "--record f.mp4 --duration 1:02:03 -fps 1 => f.mp4 QSize(1920, 1080) 0 3723 1/1; "
-                "--record f.mp4 --duration 90 --fps 25 => f.mp4 QSize(1920, 1080) 0 2250 25/1; "
-                "--record f.mp4 --duration 90s --fps 29.97 => f.mp4 QSize(1920, 1080) 0 2697 "
-                "30000/1001; "
-                "--record f.mp4 --duration 0.5 --fps 30000/1001 => f.mp4 QSize(1920, 1080) 0 15 "
-                "30000/1001; "
-                "--record f.mkv --duration 300f --fps 23.976 => f.mkv QSize(1920, 1080) 0 300 "
-                "24000/1001; "
-                "--record f.gif --fps 12.5 --duration 2 => f.gif QSize(1920, 1080) 0 25 25/2; "
-                "--record f.gif --fps 50 => f.gif QSize(1920, 1080) 0 500 50/1")
-            .split("; ");
-    for (const QString &row : spellings)
+    for (const QString &row : QString(spellings).split("; "))
         EXPECT_EQ(outcome(row.section(" => ", 0, 0)), row.section(" => ", 1)) << qPrintable(row);
     EXPECT_EQ(outcome("--root", {}), "saver 0"); // the root window
 }
 
 // One line naming the fault, then the usage, and status 2.
 TEST(CommandLine, UnknownOptionsAndMalformedValuesGiveStatus2) {
-    const QStringList faults =
-        QString(
-            "--bogus => Unknown option 'bogus'.; stray => unexpected argument 'stray'.; "
-            "--window-id => Missing value after '--window-id'.; --window-id abc => not 'abc'; "
-            "--window-id 0x1ffffffff => not '0x1ffffffff'; --window-id 0 => not '0'; --picture "
-            "p.png --record f.mp4 => one "
-            "at a time; "
-            "--record f.mp4 --root => shows no window; --size 320x200 => --size belongs with "
-            "--picture or --record; "
-            "--picture p.png --fps 25 => --fps belongs with --record; "
-            "--picture p.png --size 7681x4320 => not '7681x4320'; --picture p --size 4320x7681 => "
-            "not '4320x7681'; --picture p.png --at -1 => not "
-            "'-1'; "
-            "--record f.mp4 --fps 241 => not '241'; --record f.mp4 --duration 1:234 => not "
-            "'1:234'; "
-            "--record f.mp4 --duration 1:60 => not '1:60'; --record f.mp4 --duration 0 => not '0'; "
-            "--record f.mp4 --fps 30/0 => not '30/0'; --record f.gif --fps 60 => at most 50; "
-            "--settings s => --settings belongs with; --picture p --picture q => more than once; "
-            "--root -root => more than once; --picture= => --picture wants a file name")
-            .split("; ");
-    for (const QString &row : faults) {
+    for (const QString &row : QString(faults).split("; ")) {
         const QString said = outcome(row.section(" => ", 0, 0));
         EXPECT_TRUE(said.startsWith("2 tetravolute: ") && said.contains(row.section(" => ", 1)) &&
                     said.endsWith(" true"))

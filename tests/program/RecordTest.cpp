@@ -8,24 +8,16 @@
 
 namespace {
 
-// What a real FFmpeg tool printed, given the arguments.
-QByteArray output(const QString &tool, const QStringList &arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(20000);
-    return process.readAllStandardOutput();
-}
-
 // As ffprobe reads the film: codec, size, colour primaries, rate, frames; and whether an MP4's
 // index comes before its frames (false for other formats).
 QString stream(const QString &path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
-    return output("ffprobe", {"-v", "error", "-count_frames", "-show_entries",
-                              "stream=codec_name,width,height,avg_frame_rate,color_primaries,"
-                              "nb_read_frames",
-                              "-of", "csv=p=0", path})
+    return outputOf("ffprobe", {"-v", "error", "-count_frames", "-show_entries",
+                                "stream=codec_name,width,height,avg_frame_rate,color_primaries,"
+                                "nb_read_frames",
+                                "-of", "csv=p=0", path})
                .trimmed() +
            (bytes.indexOf("moov") < bytes.indexOf("mdat") ? " index first" : "");
 }
@@ -44,8 +36,9 @@ int changedPixels(const QImage &a, const QImage &b) {
 // Frame index of a film, as FFmpeg's own decoder gives it.
 QImage frameOf(const QString &film, int index) {
     return QImage::fromData(
-        output("ffmpeg", {"-v", "error", "-i", film, "-vf", QString("select=eq(n\\,%1)").arg(index),
-                          "-frames:v", "1", "-c:v", "png", "-f", "image2pipe", "pipe:1"}),
+        outputOf("ffmpeg",
+                 {"-v", "error", "-i", film, "-vf", QString("select=eq(n\\,%1)").arg(index),
+                  "-frames:v", "1", "-c:v", "png", "-f", "image2pipe", "pipe:1"}),
         "PNG");
 }
 
@@ -69,12 +62,8 @@ TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
     EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm"}));
     // The GIF's palette: black, white and 40 greys evenly between, (i + 1) x 255 / 41. The
     // background's #cccccc (0.8 of white) is nearest the 33rd, 205; black and white stay exact.
-    QSet<QRgb> colours;
-    const QImage frame = frameOf(job.path("a.gif"), 0).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < frame.height(); ++y)
-        for (int x = 0; x < frame.width(); ++x)
-            colours.insert(frame.pixel(x, y));
-    EXPECT_EQ(colours, QSet<QRgb>({0xff000000, 0xffffffff, 0xffcdcdcd}));
+    EXPECT_EQ(coloursOf(frameOf(job.path("a.gif"), 0)),
+              QSet<QRgb>({0xff000000, 0xffffffff, 0xffcdcdcd}));
 }
 
 // The window's motion is one step of spin a frame at 30 frames a second, and a film at F takes
@@ -93,11 +82,8 @@ TEST(Record, FilmsMoveByTimeAtAnyRate) {
     job.settings(still + "tetraTurn=1.5\ncam_orientation_z=0\n");
     for (const int fps : {15, 30, 60}) {
         const QString film = QString("%1.mp4").arg(fps);
-        ASSERT_EQ(job.run(QString("--record OUT/%1 --size 160x120 --fps %2 --duration %3f "
-                                  "--settings OUT/s.ini")
-                              .arg(film)
-                              .arg(fps)
-                              .arg(2 * fps + 1))
+        ASSERT_EQ(job.run(seen("--record", "OUT/" + film, "--size 160x120 --fps", fps,
+                               "--settings OUT/s.ini --duration", QString("%1f").arg(2 * fps + 1)))
                       .status,
                   0);
         EXPECT_LT(changedPixels(frameOf(job.path(film), 2 * fps), turned), 20) << fps << " fps";
@@ -123,10 +109,8 @@ TEST(Record, PicturesShowAScreen1080PointsHigh) {
     const Scene scene{{0, -54.735f, 120}, 2, {}, 1, 3, -0.59 * 0.75 + 1.25, -0.12 * 0.125 + 0.493};
     for (const QSize size : {QSize(1920, 1080), QSize(960, 540)}) {
         const QString name = QString("%1.png").arg(size.width());
-        job.run(QString("--picture OUT/%1 --size %2x%3 --settings OUT/s.ini")
-                    .arg(name)
-                    .arg(size.width())
-                    .arg(size.height()));
+        job.run(seen("--picture", "OUT/" + name, "--settings OUT/s.ini --size",
+                     QString("%1x%2").arg(size.width()).arg(size.height())));
         expectExtent(QImage(job.path(name)).mirrored(), expectedBox(scene, size, 1080),
                      size.height() / 1080.0, qPrintable(name));
     }

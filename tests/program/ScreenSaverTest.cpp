@@ -43,14 +43,8 @@ protected:
     QString hostId() const { return QString("0x%1").arg(host.winId(), 0, 16); }
     // The colours in the host window; none while it has another size.
     QSet<QRgb> colours() const {
-        const QImage image = QGuiApplication::primaryScreen()
-                                 ->grabWindow(host.winId())
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
-        const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
-        return image.size() == host.size()
-                   ? QSet<QRgb>(pixels, pixels + image.width() * image.height())
-                   : QSet<QRgb>();
+        const QImage image = QGuiApplication::primaryScreen()->grabWindow(host.winId()).toImage();
+        return image.size() == host.size() ? coloursOf(image) : QSet<QRgb>();
     }
     // Starts it with the daemon's window in the environment; within 10 s the figure, unlit, fills
     // the host window: black, white and the grey, none of the host's blue.

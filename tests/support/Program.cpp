@@ -36,6 +36,13 @@ Ended runProgram(const QStringList &arguments, const std::map<QString, QString> 
             QString::fromLocal8Bit(program.readAllStandardOutput())};
 }
 
+QByteArray outputOf(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return process.readAllStandardOutput();
+}
+
 QStringList filmLibraries(qint64 pid) {
     QFile maps(QString("/proc/%1/maps").arg(pid));
     maps.open(QIODevice::ReadOnly);

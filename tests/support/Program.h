@@ -24,5 +24,8 @@ struct Ended {
 Ended runProgram(const QStringList &arguments, const std::map<QString, QString> &changes = {},
                  const QStringList &unset = {});
 
+// What a command (a program and its arguments) printed on standard output, within 20 s.
+QByteArray outputOf(const QString &program, const QStringList &arguments);
+
 // The film's libraries (FFmpeg's and the film module) that process pid has mapped now, by name.
 QStringList filmLibraries(qint64 pid);

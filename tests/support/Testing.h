@@ -20,6 +20,13 @@ template <typename... T> QString seen(const T &...values) {
     return text.trimmed();
 }
 
+// The colours an image holds.
+inline QSet<QRgb> coloursOf(const QImage &image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(rgb.constBits());
+    return QSet<QRgb>(pixels, pixels + rgb.width() * rgb.height());
+}
+
 // Test failures print texts as text.
 inline void PrintTo(const QString &text, std::ostream *out) {
     *out << '"' << text.toStdString() << '"';
