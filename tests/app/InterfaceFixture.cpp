@@ -40,10 +40,7 @@ void InterfaceTest::load(const QByteArray &settings) {
 }
 
 bool InterfaceTest::viewInFullScreen() const {
-    struct Open : LWTetravoluteView {
-        using LWTetravoluteView::inFullScreen;
-    };
-    return view()->*&Open::inFullScreen;
+    return view()->*&OpenView::inFullScreen;
 }
 
 void InterfaceTest::showAllPanels() {

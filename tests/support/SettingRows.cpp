@@ -1,8 +1,5 @@
-// The hand-written settings table, and the view's fields reached through member pointers (the
-// view may be a plain LWTetravoluteView, never cast to a subclass).
+// The hand-written settings table, and the view's fields reached through member pointers.
 #include "SettingRows.h"
-
-#include "LWTetravoluteView.h"
 
 #include <array>
 
@@ -38,32 +35,18 @@ double SettingRow::read(const QString &text) const {
     return kind == 'b' ? text == "YES" : kind == 'i' ? text.toDouble() : double(text.toFloat());
 }
 
-struct Open : LWTetravoluteView {
-    using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
-        LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth, LWTetravoluteView::high,
-        LWTetravoluteView::lightScene, LWTetravoluteView::low, LWTetravoluteView::showAxis,
-        LWTetravoluteView::showLogo, LWTetravoluteView::waitDelay;
-};
-
 double viewField(LWTetravoluteView &v, int row) {
     if (row >= 14) { // the waves' amplitude, frequency, delta and phase
         const LWSine &w = *std::array{v.dist(), v.size(), v.turn()}[(row - 14) / 4];
         return std::array{w.a, w.f, w.d, w.p}[(row - 14) % 4];
     }
-    const LWCam &cam = v.*&Open::cam;
-    const double fields[] = {double(v.*&Open::lightScene),
-                             double(v.*&Open::drawBorder),
-                             double(v.*&Open::drawSmooth),
-                             double(v.*&Open::showAxis),
-                             double(v.*&Open::showLogo),
-                             double(v.*&Open::waitDelay),
-                             cam.o.x,
-                             cam.o.y,
-                             cam.o.z,
-                             cam.zoom,
-                             double(v.*&Open::low),
-                             double(v.*&Open::high),
-                             v.*&Open::bubble,
-                             v.*&Open::bobble};
-    return fields[row];
+    if (row < 6) // the switches
+        return v.*
+               std::array{&OpenView::lightScene, &OpenView::drawBorder, &OpenView::drawSmooth,
+                          &OpenView::showAxis,   &OpenView::showLogo,   &OpenView::waitDelay}[row];
+    const LWCam &cam = v.*&OpenView::cam;
+    const double low = v.*&OpenView::low, high = v.*&OpenView::high;
+    const double fields[] = {
+        cam.o.x, cam.o.y, cam.o.z, cam.zoom, low, high, v.*&OpenView::bubble, v.*&OpenView::bobble};
+    return fields[row - 6];
 }

@@ -4,9 +4,9 @@
 // interface's tests, with what the view holds for each.
 #pragma once
 
-#include <QString>
+#include "LWTetravoluteView.h"
 
-class LWTetravoluteView;
+#include <QString>
 
 struct SettingRow {
     const char *key;
@@ -23,6 +23,18 @@ struct SettingRow {
 };
 
 extern const SettingRow settingRows[26];
+
+// The view's state, open to the tests through member pointers (a plain LWTetravoluteView is
+// never cast to it).
+struct OpenView : LWTetravoluteView {
+    using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
+        LWTetravoluteView::distSine, LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth,
+        LWTetravoluteView::high, LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene,
+        LWTetravoluteView::logo, LWTetravoluteView::low, LWTetravoluteView::o,
+        LWTetravoluteView::rads, LWTetravoluteView::screenSize, LWTetravoluteView::showAxis,
+        LWTetravoluteView::showLogo, LWTetravoluteView::sizeSine, LWTetravoluteView::tetra,
+        LWTetravoluteView::turnSine, LWTetravoluteView::updateTime, LWTetravoluteView::waitDelay;
+};
 
 // What a view holds for the setting of row.
 double viewField(LWTetravoluteView &view, int row);

@@ -3,20 +3,14 @@
 #pragma once
 
 #include "AbsoluteTime.h"
-#include "LWTetravoluteView.h"
+#include "SettingRows.h"
 #include "Testing.h"
 
 #include <memory>
 #include <set>
 
-class TestView : public LWTetravoluteView {
+class TestView : public OpenView {
 public:
-    using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
-        LWTetravoluteView::distSine, LWTetravoluteView::drawSmooth, LWTetravoluteView::high,
-        LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene, LWTetravoluteView::logo,
-        LWTetravoluteView::low, LWTetravoluteView::o, LWTetravoluteView::rads,
-        LWTetravoluteView::screenSize, LWTetravoluteView::showAxis, LWTetravoluteView::sizeSine,
-        LWTetravoluteView::tetra, LWTetravoluteView::turnSine, LWTetravoluteView::updateTime;
     int frames = 0;
 
     void drawRect(const QRectF &rect) override {
