@@ -6,6 +6,7 @@
 #include "WindowContent.h"
 
 #include <functional>
+#include <numeric>
 
 // Half the screen to start, an eighth at least, and at most the screen less the menu bar (no
 // frame without a window manager, and the whole screen is available), the screen's proportions
@@ -51,28 +52,24 @@ TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
           {QSize(601, 600), [&] { main->setWindowState(Qt::WindowMinimized); }}}) {
         setContentSize(main, size);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view()->QWindow::size() == size; }));
-        const int drawn = frames();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return frames() > drawn + 2; })); // at the new size
+        EXPECT_DRAWING("at the new size");
         main->setWindowIcon(QIcon());
         minimise();
         ASSERT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); }));
         const QImage image = main->windowIcon().pixmap(QSize(256, 256)).toImage();
-        QRect opaque;
-        double rows[2] = {0, 0}, counts[2] = {0, 0}; // black, white
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x) {
-                const QRgb c = image.pixel(x, y);
-                opaque |= qAlpha(c) ? QRect(x, y, 1, 1) : QRect();
-                for (int i : {0, 1})
-                    if (c == (i ? 0xffffffffu : 0xff000000u))
-                        rows[i] += y, counts[i] += 1;
-                EXPECT_TRUE(qAlpha(c) == 255 || c == 0) << x << "," << y;
-            }
-        EXPECT_EQ(seen(main->windowIcon().availableSizes(), counts[0] > 20,
-                       rows[0] / counts[0] < rows[1] / counts[1]),
-                  "QList(QSize(256, 256)) true true");
-        EXPECT_TRUE((opaque.center() - QPoint(128, 128)).manhattanLength() <= 2)
-            << opaque.center().x() << opaque.center().y();
+        const auto meanRow = [&](QRgb colour) {
+            const QPolygon at = pixelsWhere(image, [&](QRgb c) { return c == colour; });
+            return std::accumulate(at.begin(), at.end(), 0,
+                                   [](int sum, QPoint p) { return sum + p.y(); }) /
+                   double(at.size());
+        };
+        const auto partial = [](QRgb c) { return qAlpha(c) != 255 && c != 0; };
+        EXPECT_EQ(seen(main->windowIcon().availableSizes(), pixelsWhere(image, partial).size(),
+                       meanRow(0xff000000) < meanRow(0xffffffff)),
+                  "QList(QSize(256, 256)) 0 true"); // the dark figure's corner up
+        const QPoint centre =
+            pixelsWhere(image, [](QRgb c) { return qAlpha(c); }).boundingRect().center();
+        EXPECT_LE((centre - QPoint(128, 128)).manhattanLength(), 2) << centre.x() << centre.y();
         main->showNormal();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMinimized(); }));
         EXPECT_EQ(main->windowIcon().cacheKey(), own.cacheKey());

@@ -125,9 +125,9 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
     controller->leaveFullScreen();
     x11("xdotool key --window " + full + " space");
     ASSERT_TRUE(until([&] { return controller->inFullScreen; }));
-    x11("xrandr --newmode 1280x800 60 1280 1300 1320 1340 800 810 820 830");
-    x11("xrandr --addmode screen 1280x800");
-    x11("xrandr --output screen --mode 1280x800");
+    for (const char *change : {"--newmode 1280x800 60 1280 1300 1320 1340 800 810 820 830",
+                               "--addmode screen 1280x800", "--output screen --mode 1280x800"})
+        x11(QString("xrandr ") + change);
     EXPECT_TRUE(
         until([&] { return controller->fullWindow->geometry() == QRect(0, 0, 1280, 800); }));
     expectWhole("after the screen's size changed");
@@ -241,11 +241,10 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
         QWidget *dialog = nullptr;
         until([&] { return (dialog = QApplication::activeModalWidget()) && onScreen(dialog); });
         x11("xdotool windowminimize --sync " + hex(controller->fullWindow));
-        const auto seenNow = [&] {
-            return seen(dialog && onScreen(dialog), onScreen(controller->fullWindow));
-        };
-        until([&] { return seenNow() == QString("true true"); });
-        dialogSeen = seenNow();
+        until([&] {
+            return (dialogSeen = seen(onScreen(dialog), onScreen(controller->fullWindow))) ==
+                   "true true";
+        });
         if (dialog)
             dialog->close();
     });

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-// A folder for the files, a settings file in it, and the program run there without a display.
+// A folder for the files, a settings file in it (empty to start), and the program run there without
+// a display.
 struct Job {
     QTemporaryDir folder;
+    Job() { settings(""); }
     QString path(const QString &name) const { return folder.filePath(name); }
     void write(const QString &name, const QByteArray &bytes) const {
         QFile file(path(name));

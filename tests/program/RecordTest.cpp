@@ -1,7 +1,7 @@
 // Pictures and films from the command line, all drawn with no display (DISPLAY unset): each
 // film's stream read back by ffprobe and its frames by ffmpeg; the motion worked out from the step
-// rule at several rates; the GIF's palette; and files: nothing written before the first frame,
-// nothing left after a failure or a signal, never the final name before the end.
+// rule at several rates; the GIF's palette; the picture's scale; and a link at the target,
+// replaced and not written through.
 #include "../view/SceneGeometry.h"
 #include "FilmJob.h"
 #include "Testing.h"
@@ -47,6 +47,8 @@ QImage frameOf(const QString &film, int index) {
 TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
     Job job;
     job.settings("drawShades=NO\n");
+    job.write("kept", "kept"); // a link at the target is replaced, not written through
+    QFile::link(job.path("kept"), job.path("a.gif"));
     for (const auto &[arguments, held] :
          {std::pair("a.mp4 --duration 1 --fps 29.97",
                     "h264,160,120,bt709,30000/1001,30 index first"),
@@ -59,7 +61,8 @@ TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
                   seen(0, held))
             << qPrintable(ended.lines.join('\n'));
     }
-    EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm"}));
+    EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm", "kept"}));
+    EXPECT_EQ(seen(QFileInfo(job.path("a.gif")).isSymLink(), job.read("kept")), "false kept");
     // The GIF's palette: black, white and 40 greys evenly between, (i + 1) x 255 / 41. The
     // background's #cccccc (0.8 of white) is nearest the 33rd, 205; black and white stay exact.
     EXPECT_EQ(coloursOf(frameOf(job.path("a.gif"), 0)),
@@ -107,6 +110,8 @@ TEST(Record, PicturesShowAScreen1080PointsHigh) {
     Job job;
     job.settings("drawShades=NO\ntetraTurn=0\ntetraYank=0\n");
     const Scene scene{{0, -54.735f, 120}, 2, {}, 1, 3, -0.59 * 0.75 + 1.25, -0.12 * 0.125 + 0.493};
+    job.write("kept", "kept"); // as for films, a link at the target is replaced
+    QFile::link(job.path("kept"), job.path("960.png"));
     for (const QSize size : {QSize(1920, 1080), QSize(960, 540)}) {
         const QString name = QString("%1.png").arg(size.width());
         job.run(seen("--picture", "OUT/" + name, "--settings OUT/s.ini --size",
@@ -114,6 +119,7 @@ TEST(Record, PicturesShowAScreen1080PointsHigh) {
         expectExtent(QImage(job.path(name)).mirrored(), expectedBox(scene, size, 1080),
                      size.height() / 1080.0, qPrintable(name));
     }
+    EXPECT_EQ(seen(QFileInfo(job.path("960.png")).isSymLink(), job.read("kept")), "false kept");
 }
 
 // The README's own command makes the film at the top of the README, byte for byte.

@@ -27,6 +27,16 @@ inline QSet<QRgb> coloursOf(const QImage &image) {
     return QSet<QRgb>(pixels, pixels + rgb.width() * rgb.height());
 }
 
+// Where an image's pixels pass a test: x right, y as the image's rows.
+inline QPolygon pixelsWhere(const QImage &image, const std::function<bool(QRgb)> &test) {
+    QPolygon points;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixel(x, y)))
+                points << QPoint(x, y);
+    return points;
+}
+
 // Test failures print texts as text.
 inline void PrintTo(const QString &text, std::ostream *out) {
     *out << '"' << text.toStdString() << '"';

@@ -4,12 +4,10 @@
 
 // Where the red (255, 0, 0) pixels lie, in device pixels from the lower left, inclusive.
 static QRect redBox(int w, int h) {
-    const auto pixels = backRGBA(w, h);
-    QPolygon red;
-    for (int i = 0; i < w * h; ++i)
-        if (pixels[i * 4] == 255 && pixels[i * 4 + 1] == 0)
-            red << QPoint(i % w, i / w);
-    return red.boundingRect();
+    auto pixels = backRGBA(w, h);
+    return pixelsWhere(QImage(pixels.data(), w, h, QImage::Format_RGBA8888),
+                       [](QRgb c) { return qRed(c) == 255 && qGreen(c) == 0; })
+        .boundingRect();
 }
 
 // The viewport is the view's pixels; 3841 x 2160 points are 7682 x 4320 pixels, beyond 8K UHD,

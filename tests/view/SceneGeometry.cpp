@@ -66,12 +66,9 @@ QRectF expectedBox(const Scene &scene, QSize size, double high) {
 }
 
 void expectExtent(const QImage &image, const QRectF &expected, double scale, const char *what) {
-    QPolygonF centres;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qRed(image.pixel(x, y)) != 204)
-                centres << QPointF(x + 0.5, y + 0.5);
-    const QRectF drawn = centres.boundingRect().adjusted(-0.75, -0.75, 0.75, 0.75);
+    const QRectF drawn = QRectF(pixelsWhere(image, [](QRgb c) { return qRed(c) != 204; })
+                                    .boundingRect()) // pixels' centres, give or take 0.75
+                             .adjusted(-0.25, -0.25, 0.25, 0.25);
     EXPECT_LE(std::max({std::abs(drawn.left() - expected.left()),
                         std::abs(drawn.right() - expected.right()),
                         std::abs(drawn.top() - expected.top()),
