@@ -39,17 +39,9 @@ void InterfaceTest::load(const QByteArray &settings) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
 }
 
-bool InterfaceTest::viewInFullScreen() const {
-    return view()->*&OpenView::inFullScreen;
-}
-
-void InterfaceTest::showAllPanels() {
-    for (const char *show : {"showPrefs", "showDist", "showSize", "showTurn"})
-        QMetaObject::invokeMethod(controller, show, Q_ARG(QObject *, nullptr));
-}
-
-bool InterfaceTest::becomesActive(QWidget *window) {
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+void InterfaceTest::showPanels(const QStringList &names) {
+    for (const QString &name : names)
+        QMetaObject::invokeMethod(controller, qPrintable("show" + name), Q_ARG(QObject *, nullptr));
 }
 
 QStringList InterfaceTest::storedLines() const {

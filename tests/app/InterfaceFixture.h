@@ -26,15 +26,17 @@ protected:
     LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
     // What the view holds for a setting, and whether it draws for full screen.
     double field(int setting) const { return viewField(*view(), setting); }
-    bool viewInFullScreen() const;
-    // The settings panel and the three wave editors.
-    void showAllPanels();
+    bool viewInFullScreen() const { return view()->*&OpenView::inFullScreen; }
+    // Shows the panels by their commands (show + name), in order: all four unless named.
+    void showPanels(const QStringList &names = {"Prefs", "Dist", "Size", "Turn"});
     // The settings file's "key=value" lines, without the group header; one key's value or null.
     QStringList storedLines() const;
     QString stored(const QString &key) const;
     // True once window is the application's active window. (Qt counts a shown tool window as
     // active, so QTest's own wait says nothing for the panels.)
-    static bool becomesActive(QWidget *window);
+    static bool becomesActive(QWidget *window) {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    }
     // Frames drawn so far: each animation step reads the clock once, on the held clock.
     static int frames() { return clockReads; }
     static int clockReads;

@@ -76,8 +76,7 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
 TEST_F(InterfaceTest, WindowAndMenuKeys) {
     load();
     QWidget *main = get("mainWindow"), *prefs = get("prefsWindow");
-    controller->showPrefs(nullptr);
-    controller->showSize(nullptr);
+    showPanels({"Prefs", "Size"});
     get("sizeWindow")->showMinimized();
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));

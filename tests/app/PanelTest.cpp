@@ -40,7 +40,7 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
     for (const auto &[row, value] : file)
         text += QByteArray(settingRows[row].key) + "=" + written(row, value).toLatin1() + "\n";
     load(text);
-    showAllPanels();
+    showPanels();
     Paints paints;
     const char *plots[] = {"distMiniPlot", "distPlot",     "sizeMiniPlot",
                            "sizePlot",     "turnMiniPlot", "turnPlot"};
@@ -220,8 +220,7 @@ TEST_F(InterfaceTest, PanelsKeepTheirOrderAboveHigherAndLowerLevels) {
     load();
     QWidget *prefs = get("prefsWindow"), *dist = get("distWindow"), *main = get("mainWindow");
     main->move(900, 300); // 1280 points wide: room for a 460-point panel on its left, not its right
-    controller->showPrefs(nullptr);
-    controller->showDist(nullptr);
+    showPanels({"Prefs", "Dist"});
     // The settings 8 points left of it, level with its top; the distance editor at the screen's
     // right edge, below the main window's menu bar.
     EXPECT_EQ(seen(main->x() - prefs->geometry().right() - 1, prefs->y() - main->y(),

@@ -77,8 +77,7 @@ protected:
 // screen's available area. The full-screen window follows a change of the screen's size.
 TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
     load();
-    controller->showPrefs(nullptr);
-    controller->showDist(nullptr);
+    showPanels({"Prefs", "Dist"});
     // Bursts of space each leave the mode they should: no key is lost between the windows.
     for (const char *delay : {"40", "60", "80"}) {
         x11(QString("xdotool key --delay %1").arg(delay) + QString(" space").repeated(10));
@@ -139,8 +138,7 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
 TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     load();
     ASSERT_TRUE(until([&] { return keyWindow() == hex(main()); }));
-    for (const char *show : {"showPrefs", "showSize", "showTurn"})
-        QMetaObject::invokeMethod(controller, show, Q_ARG(QObject *, nullptr));
+    showPanels({"Prefs", "Size", "Turn"});
     QTest::qWait(300);
     EXPECT_EQ(keyWindow(), hex(main())) << "a panel's first show took the keyboard";
     controller->showDist(nullptr);
@@ -203,8 +201,7 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
 // keyboard even when a panel had it before.
 TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     load();
-    controller->showPrefs(nullptr);
-    controller->showDist(nullptr);
+    showPanels({"Prefs", "Dist"});
     QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
     ASSERT_TRUE(until([&] { return onScreen(prefs) && keyWindow() == hex(dist); }));
     const auto panelsBottomFirst = [&] {
