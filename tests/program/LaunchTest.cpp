@@ -15,27 +15,24 @@ namespace {
 // status and the first line said, or the options that differ from a plain start. (A preview adds
 // --window-id to --root.)
 QString outcome(const QString &arguments, const QByteArray &daemonWindow = "0x22") {
-    std::vector<QByteArray> bytes = {"tetravolute"};
-    for (const QString &argument : arguments.split(' ', Qt::SkipEmptyParts))
-        bytes.push_back(argument.toLocal8Bit());
+    QByteArrayList bytes = ("tetravolute " + arguments).toLocal8Bit().split(' ');
+    bytes.removeAll({});
     std::vector<char *> argv;
     for (QByteArray &argument : bytes)
         argv.push_back(argument.data());
-    qputenv("XSCREENSAVER_WINDOW", daemonWindow);
-    if (daemonWindow.isEmpty())
-        qunsetenv("XSCREENSAVER_WINDOW");
+    daemonWindow.isEmpty() ? qunsetenv("XSCREENSAVER_WINDOW")
+                           : qputenv("XSCREENSAVER_WINDOW", daemonWindow);
     LaunchOptions o;
     std::optional<int> status;
     const QString said =
         capturedLog([&] { status = parseCommandLine(int(argv.size()), argv.data(), &o); });
     if (status)
         return seen(*status, said.section('\n', 0, 0), *status == 0 || said.contains("\nUsage: "));
-    QString shown = o.saver        ? QString("saver %1").arg(o.hostWindow, 0, 16)
-                    : o.fullScreen ? "fullscreen"
-                                   : "";
     if (!o.picture.isEmpty() || !o.film.isEmpty())
-        shown = seen(o.picture + o.film + o.settings, o.size, o.at, o.frames, o.fps);
-    return shown;
+        return seen(o.picture + o.film + o.settings, o.size, o.at, o.frames, o.fps);
+    return o.saver        ? QString("saver %1").arg(o.hostWindow, 0, 16)
+           : o.fullScreen ? "fullscreen"
+                          : "";
 }
 
 // Spellings and what the parser makes of them, "; " between the rows.

@@ -10,11 +10,11 @@ std::array<int, 4> backPixel(int x, int y) {
     return {rgba[0], rgba[1], rgba[2], rgba[3]};
 }
 
-std::vector<unsigned char> backRGBA(int w, int h) {
-    std::vector<unsigned char> pixels(std::size_t(w) * h * 4);
+QImage backImage(int w, int h) {
+    QImage image(w, h, QImage::Format_RGBA8888);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    return image;
 }
 
 GLuint primitivesOf(GLuint list) {

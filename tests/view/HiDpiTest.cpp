@@ -4,9 +4,7 @@
 
 // Where the red (255, 0, 0) pixels lie, in device pixels from the lower left, inclusive.
 static QRect redBox(int w, int h) {
-    auto pixels = backRGBA(w, h);
-    return pixelsWhere(QImage(pixels.data(), w, h, QImage::Format_RGBA8888),
-                       [](QRgb c) { return qRed(c) == 255 && qGreen(c) == 0; })
+    return pixelsWhere(backImage(w, h), [](QRgb c) { return qRed(c) == 255 && qGreen(c) == 0; })
         .boundingRect();
 }
 

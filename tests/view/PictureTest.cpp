@@ -9,11 +9,6 @@
 
 namespace {
 
-QImage backImage() {
-    const auto pixels = backRGBA(ViewTest::width, ViewTest::height);
-    return QImage(pixels.data(), ViewTest::width, ViewTest::height, QImage::Format_RGBA8888).copy();
-}
-
 struct Point {
     int x, y;
     int red() const { return backPixel(x, y)[0]; }
@@ -99,8 +94,8 @@ TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
             view->sizeSine = {0, 0, float((scene.size - 0.493) / 0.125), 0};
         }
         frame();
-        expectExtent(backImage(), expectedBox(scene, {width, height}, screen * height), 1,
-                     defaults ? "defaults" : "constant waves");
+        expectExtent(backImage(width, height), expectedBox(scene, {width, height}, screen * height),
+                     1, defaults ? "defaults" : "constant waves");
     }
     start(single + "lowThresh=1\nhighThresh=1\n");
     view->distSine = {0, 0, 0, 0};       // 1.25: the apex copy stands clear of the others
@@ -122,7 +117,7 @@ TEST_F(ViewTest, ExtentFollowsDistanceSizeZoomAndTheOrderOfTurns) {
 TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
     start(single);
     frame();
-    const QImage shown = backImage();
+    const QImage shown = backImage(width, height);
     const QString still = seen(view->rads, view->o.z);
     EXPECT_EQ(view->picture(QSize(width, height), false).mirrored(), shown);
     const QImage clear = view->picture(QSize(width, height), true);
@@ -143,5 +138,5 @@ TEST_F(ViewTest, PicturesShowTheFrameAtAnySizeWithoutAStep) {
     EXPECT_EQ(seen(view->rads, view->o.z), still);
     view->drawSmooth = false;
     frame(); // the screen's projection is back
-    EXPECT_EQ(backImage(), shown);
+    EXPECT_EQ(backImage(width, height), shown);
 }

@@ -22,8 +22,7 @@ void ViewTest::start(const QByteArray &settings) {
 
 QList<int> ViewTest::greyLevels() const {
     std::set<int> levels;
-    const auto pixels = backRGBA(width, height);
-    for (std::size_t i = 0; i < pixels.size(); i += 4)
-        levels.insert(pixels[i]);
+    for (const QRgb colour : coloursOf(backImage(width, height)))
+        levels.insert(qRed(colour));
     return QList<int>(levels.begin(), levels.end());
 }
