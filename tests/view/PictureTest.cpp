@@ -5,8 +5,6 @@
 #include "SceneGeometry.h"
 #include "ViewFixture.h"
 
-#include <cstring>
-
 namespace {
 
 struct Point {
