@@ -2,6 +2,7 @@
 #include "LWdraw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -30,7 +31,8 @@ void drawAxis(float length, float width) {
     for (int axis = 0; axis < 3; ++axis) {
         const GLfloat end[3] = {axis == 0 ? length : 0, axis == 1 ? length : 0,
                                 axis == 2 ? length : 0};
-        glLineStipple(1, 0xff00);
+        // Dashes of 8 points: the width is 2 points in pixels, so a point is width / 2 pixels.
+        glLineStipple(std::max(1, static_cast<GLint>(std::lround(width / 2))), 0xff00);
         glBegin(GL_LINES);
         glColor3f(axis == 0, axis == 1, axis == 2);
         glVertex3f(0, 0, 0);

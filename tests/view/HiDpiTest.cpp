@@ -9,8 +9,9 @@ static QRect redBox(int w, int h) {
 }
 
 // The viewport is the view's pixels; 3841 x 2160 points are 7682 x 4320 pixels, beyond 8K UHD,
-// and not drawn. The red X axis, unlit, lies along the middle row, two points thick. An opaque
-// red logo is 64 x 64 points, 32 points in from the right and the bottom, in full screen only.
+// and not drawn. The red X axis, unlit, lies along the middle row, two points thick, its dashes
+// (from the centre: 8 points off, then 8 on) 16 pixels long. An opaque red logo is 64 x 64
+// points, 32 points in from the right and the bottom, in full screen only.
 TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     ASSERT_EQ(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
     start("lowThresh=4\nhighThresh=0\n"); // no figure
@@ -29,9 +30,14 @@ TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     view->cam.o = {0, 0, 0};
     frame();
     const QRect axis = redBox(2 * width, 2 * height);
+    QString dashes; // along the axis's middle row, from the centre
+    const QImage image = backImage(2 * width, 2 * height);
+    for (int x = width; x < 2 * width; ++x)
+        dashes += image.pixel(x, height) == 0xffff0000 ? '-' : ' ';
     view->showAxis = false;
     view->inFullScreen = true;
     frame();
-    EXPECT_EQ(seen(viewports, axis.top(), axis.bottom(), redBox(2 * width, 2 * height)),
-              "QList(800 600, 800 600) 298 301 QRect(608,64 128x128)");
+    EXPECT_EQ(seen(viewports, axis.top(), axis.bottom(), redBox(2 * width, 2 * height),
+                   dashes.startsWith(QString(16, ' ') + QString(16, '-') + ' ')),
+              "QList(800 600, 800 600) 298 301 QRect(608,64 128x128) true");
 }
