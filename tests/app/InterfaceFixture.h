@@ -7,6 +7,7 @@
 #include "LWController.h"
 #include "LWSineController.h"
 #include "LWTetravoluteView.h"
+#include "Program.h"
 #include "SettingRows.h"
 #include "SettingsTable.h"
 #include "Testing.h"
@@ -49,6 +50,16 @@ protected:
 // What a screen reader is told of the object.
 inline QAccessibleInterface *accessible(QObject *object) {
     return QAccessible::queryAccessibleInterface(object);
+}
+
+// Runs an X client's command line (split at spaces) and gives what it printed; a window's id as
+// X clients write it.
+inline QString x11(const QString &command) {
+    return outputOf(command.section(' ', 0, 0),
+                    command.section(' ', 1).split(' ', Qt::SkipEmptyParts));
+}
+inline QString hex(const QWidget *window) {
+    return window ? QString("0x%1").arg(window->winId(), 0, 16) : QString("none");
 }
 
 // Frames keep coming: the view is shown and exposed where it is now.

@@ -227,34 +227,27 @@ TEST_F(InterfaceTest, PanelsKeepTheirOrderAboveHigherAndLowerLevels) {
                    dist->geometry().right() - main->screen()->geometry().right(),
                    dist->y() - get("centralwidget")->mapToGlobal(QPoint()).y()),
               "8 0 0 0");
-    const auto bottomFirst = [&](const QWidgetList &windows) {
-        xcb_connection_t *x = x11Connection();
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr);
-        const QList<xcb_window_t> stacking(xcb_query_tree_children(tree),
-                                           xcb_query_tree_children(tree) +
-                                               xcb_query_tree_children_length(tree));
-        free(tree);
-        QStringList names;
-        for (xcb_window_t id : stacking)
-            for (QWidget *window : windows)
-                if (window->internalWinId() == id)
-                    names << window->objectName();
-        return names.join(' ');
+    const auto topFirst = [&](const QWidgetList &windows) { // as the X server stacks them
+        xcb_flush(x11Connection()); // the program's requests, before another client asks
+        const QString children = x11("xwininfo -root -children");
+        QMap<int, QString> names;
+        for (QWidget *window : windows)
+            names[children.indexOf(hex(window) + ' ')] = window->objectName();
+        return names.values().join(' ');
     };
     for (QWidget *top : {prefs, dist}) { // either on top, whatever order Qt lists them in
         top->raise();
-        const QString panels = top == prefs ? "distWindow prefsWindow" : "prefsWindow distWindow";
+        const QString panels = top == prefs ? "prefsWindow distWindow" : "distWindow prefsWindow";
         controller->goFullScreen();
         QWidget *full = controller->fullWindow;
         full->setObjectName("fullWindow");
-        QStringList stacked = {bottomFirst({prefs, dist, full})};
+        QStringList stacked = {topFirst({prefs, dist, full})};
         orderFront(main);
-        stacked << bottomFirst({prefs, dist, full, main});
+        stacked << topFirst({prefs, dist, full, main});
         controller->leaveFullScreen();
-        stacked << bottomFirst({prefs, dist, main});
-        EXPECT_EQ(stacked, QStringList({"fullWindow " + panels, "mainWindow fullWindow " + panels,
-                                        "mainWindow " + panels}));
+        stacked << topFirst({prefs, dist, main});
+        EXPECT_EQ(stacked, QStringList({panels + " fullWindow", panels + " fullWindow mainWindow",
+                                        panels + " mainWindow"}));
     }
 }
 

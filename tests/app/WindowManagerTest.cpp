@@ -4,20 +4,10 @@
 // the full-screen window only in full screen, and every shown panel at its mode's level and
 // translucency, transient for the window it floats above and stacked over it.
 #include "InterfaceFixture.h"
-#include "Program.h"
 
 #include "Windows.h"
 
 namespace {
-
-// Runs a command line (split at spaces) and gives what it printed.
-QString x11(const QString &command) {
-    return outputOf(command.section(' ', 0, 0),
-                    command.section(' ', 1).split(' ', Qt::SkipEmptyParts));
-}
-QString hex(const QWidget *window) {
-    return window ? QString("0x%1").arg(window->winId(), 0, 16) : QString("none");
-}
 
 // As the X server has it: mapped and not minimised; the window that has the keyboard.
 bool onScreen(const QWidget *window) {
