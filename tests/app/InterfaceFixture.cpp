@@ -26,11 +26,7 @@ void InterfaceTest::TearDown() {
 }
 
 void InterfaceTest::load(const QByteArray &settings) {
-    if (!settings.isEmpty()) {
-        QFile file(settingsStore().fileName());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n" + settings);
-    }
+    writeSettings(settings);
     named = loadInterface();
     controller = get<LWController>("controller");
     QWidget *main = get("mainWindow");
@@ -42,14 +38,4 @@ void InterfaceTest::load(const QByteArray &settings) {
 void InterfaceTest::showPanels(const QStringList &names) {
     for (const QString &name : names)
         QMetaObject::invokeMethod(controller, qPrintable("show" + name), Q_ARG(QObject *, nullptr));
-}
-
-QStringList InterfaceTest::storedLines() const {
-    QFile file(settingsStore().fileName());
-    file.open(QIODevice::ReadOnly); // none: no lines
-    return QString::fromLatin1(file.readAll()).remove("[General]").split('\n', Qt::SkipEmptyParts);
-}
-
-QString InterfaceTest::stored(const QString &key) const {
-    return storedLines().filter(QRegularExpression("^" + key + "=")).value(0).section('=', 1);
 }

@@ -30,9 +30,6 @@ protected:
     bool viewInFullScreen() const { return view()->*&OpenView::inFullScreen; }
     // Shows the panels by their commands (show + name), in order: all four unless named.
     void showPanels(const QStringList &names = {"Prefs", "Dist", "Size", "Turn"});
-    // The settings file's "key=value" lines, without the group header; one key's value or null.
-    QStringList storedLines() const;
-    QString stored(const QString &key) const;
     // True once window is the application's active window. (Qt counts a shown tool window as
     // active, so QTest's own wait says nothing for the panels.)
     static bool becomesActive(QWidget *window) {

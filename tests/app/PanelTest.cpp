@@ -150,20 +150,10 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
 }
 
 // The commands, through their application-wide shortcuts from any window (or a screen reader's
-// press of a wave's button): each wave panel
-// floats above the main window and passes keys to the view; a screen reader hears each panel as
-// a dialog with its title; shown first in full screen, each floats over it (999, the full-screen
-// window 998); Close Panels closes exactly the
-// about, help and wave panels; the home page goes to the desktop from both places.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-
-public:
-    QList<QUrl> opened;
-};
-
+// press of a wave's button): each wave panel floats above the main window and passes keys to the
+// view; a screen reader hears each panel as a dialog with its title; shown first in full screen,
+// each floats over it (999, the full-screen window 998); Close Panels closes exactly the about,
+// help and wave panels.
 TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     load();
     QWidget *main = get("mainWindow");
@@ -204,12 +194,6 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     controller->leaveFullScreen();
     EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
               "Tetravolute figure");
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "open");
-    get<QAction>("actionHomePage")->trigger();
-    QTest::mouseClick(get("aboutHome"), Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler("https");
-    EXPECT_EQ(catcher.opened, QList<QUrl>(2, QUrl("https://www.tetravolute.org/")));
 }
 
 // With no window manager (and no frames) the X server stacks the windows as the program raises
@@ -250,5 +234,3 @@ TEST_F(InterfaceTest, PanelsKeepTheirOrderAboveHigherAndLowerLevels) {
                                         panels + " mainWindow"}));
     }
 }
-
-#include "PanelTest.moc"

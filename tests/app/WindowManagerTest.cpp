@@ -179,10 +179,6 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     controller->showSize(nullptr);
     QTest::qWait(300);
     EXPECT_EQ(size->frameGeometry(), left);
-    const QPoint inside = main()->geometry().center(); // raises the main window, not over them
-    x11(QString("xdotool mousemove %1 %2 click 1").arg(inside.x()).arg(inside.y()));
-    QTest::qWait(300);
-    expectWhole("after a click on the main window");
 }
 
 // States the program could not leave without the window manager's help: the full-screen window

@@ -27,7 +27,7 @@ TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
     mkfifo(QFile::encodeName(job.path("fifo.png")).constData(), 0644);
     job.write("locked.png", "kept");
     QFile::setPermissions(job.path("locked.png"), QFile::ReadOwner);
-    const QStringList before = job.files();
+    const QStringList before = job.written();
     // Without a driver for EGL: every refusal comes before the OpenGL, then the OpenGL's.
     for (const QString &row : QString(refusals).split("; ")) {
         const Ended ended =
@@ -39,7 +39,7 @@ TEST(Files, WhatCannotBeWrittenIsRefusedWithOneLine) {
     }
     const Ended wide = job.run("--picture OUT/p.png --size 16385x2");
     EXPECT_EQ(seen(wide.status, wide.lines.size()), "2 0");
-    EXPECT_EQ(seen(job.files(), job.read("locked.png")), seen(before, "kept"));
+    EXPECT_EQ(seen(job.written(), job.read("locked.png")), seen(before, "kept"));
 }
 
 // On a full disk (a 4 KiB tmpfs) pictures and films say so and leave nothing; a read-only
@@ -74,7 +74,7 @@ struct Recording {
                                                  "100000f --settings OUT/s.ini"));
         for (int wait = 0; wait < 200 && partial.isEmpty(); ++wait) {
             QThread::msleep(50);
-            partial = job.files().filter(QRegularExpression(R"(^\.f\..{6}\.mp4$)")).value(0);
+            partial = job.written().filter(QRegularExpression(R"(^\.f\..{6}\.mp4$)")).value(0);
         }
     }
     // The status and the lines said after sig.

@@ -29,12 +29,9 @@ struct Job {
         return QString(text).replace("OUT/", folder.path() + "/").split(' ');
     }
     Ended run(const QString &text) const { return runProgram(arguments(text), {}, {"DISPLAY"}); }
-    QStringList files() const {
-        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    }
-    // Every file but the settings.
+    // Every file but the settings, hidden ones included.
     QStringList written() const {
-        QStringList all = files();
+        QStringList all = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
         all.removeAll("s.ini");
         return all;
     }

@@ -5,10 +5,6 @@
 #include "Program.h"
 #include "Testing.h"
 
-QDebug operator<<(QDebug debug, FrameRate rate) {
-    return debug.nospace() << rate.frames << '/' << rate.seconds;
-}
-
 namespace {
 
 // What the parser made of the arguments with the daemon's window 0x22 in the environment: the
@@ -29,7 +25,8 @@ QString outcome(const QString &arguments, const QByteArray &daemonWindow = "0x22
     if (status)
         return seen(*status, said.section('\n', 0, 0), *status == 0 || said.contains("\nUsage: "));
     if (!o.picture.isEmpty() || !o.film.isEmpty())
-        return seen(o.picture + o.film + o.settings, o.size, o.at, o.frames, o.fps);
+        return seen(o.picture + o.film + o.settings, o.size, o.at, o.frames,
+                    QString("%1/%2").arg(o.fps.frames).arg(o.fps.seconds));
     return o.saver        ? QString("saver %1").arg(o.hostWindow, 0, 16)
            : o.fullScreen ? "fullscreen"
                           : "";

@@ -1,6 +1,10 @@
 // The hand-written settings table, and the view's fields reached through member pointers.
 #include "SettingRows.h"
 
+#include "SettingsTable.h"
+
+#include <QFile>
+#include <QRegularExpression>
 #include <array>
 
 const SettingRow settingRows[26] = {
@@ -49,4 +53,20 @@ double viewField(LWTetravoluteView &v, int row) {
     const double fields[] = {
         cam.o.x, cam.o.y, cam.o.z, cam.zoom, low, high, v.*&OpenView::bubble, v.*&OpenView::bobble};
     return fields[row - 6];
+}
+
+void writeSettings(const QByteArray &lines) {
+    QFile file(settingsStore().fileName());
+    if (!lines.isEmpty() && file.open(QIODevice::WriteOnly))
+        file.write("[General]\n" + lines);
+}
+
+QStringList storedLines() {
+    QFile file(settingsStore().fileName());
+    file.open(QIODevice::ReadOnly); // none: no lines
+    return QString::fromLatin1(file.readAll()).remove("[General]").split('\n', Qt::SkipEmptyParts);
+}
+
+QString stored(const QString &key) {
+    return storedLines().filter(QRegularExpression("^" + key + "=")).value(0).section('=', 1);
 }

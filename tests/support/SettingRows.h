@@ -38,3 +38,10 @@ struct OpenView : LWTetravoluteView {
 
 // What a view holds for the setting of row.
 double viewField(LWTetravoluteView &view, int row);
+
+// Writes the settings file as a person would edit it: "key=value" lines under the group header
+// (nothing when empty, which keeps the file as it is).
+void writeSettings(const QByteArray &lines);
+// The settings file's "key=value" lines, without the group header; one key's value or null.
+QStringList storedLines();
+QString stored(const QString &key);

@@ -69,10 +69,8 @@ void expectExtent(const QImage &image, const QRectF &expected, double scale, con
     const QRectF drawn = QRectF(pixelsWhere(image, [](QRgb c) { return qRed(c) != 204; })
                                     .boundingRect()) // pixels' centres, give or take 0.75
                              .adjusted(-0.25, -0.25, 0.25, 0.25);
-    EXPECT_LE(std::max({std::abs(drawn.left() - expected.left()),
-                        std::abs(drawn.right() - expected.right()),
-                        std::abs(drawn.top() - expected.top()),
-                        std::abs(drawn.bottom() - expected.bottom())}),
-              1.25 * scale)
+    const double off = 1.25 * scale; // each edge within off of the other's
+    EXPECT_TRUE(expected.adjusted(-off, -off, off, off).contains(drawn) &&
+                drawn.adjusted(-off, -off, off, off).contains(expected))
         << what << qPrintable(seen(drawn, expected));
 }

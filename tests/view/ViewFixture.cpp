@@ -1,16 +1,10 @@
-// Fixture helpers: the settings file, the view's start-up and the frame's grey levels.
+// Fixture helpers: the view's start-up and the frame's grey levels.
 #include "ViewFixture.h"
-
-#include "SettingsTable.h"
 
 double ViewTest::now = 0;
 
 void ViewTest::start(const QByteArray &settings) {
-    if (!settings.isEmpty()) {
-        QFile file(settingsStore().fileName());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n" + settings);
-    }
+    writeSettings(settings);
     view = std::make_unique<TestView>();
     view->resize(width, height);
     view->show();
