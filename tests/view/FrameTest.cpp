@@ -126,25 +126,3 @@ TEST_F(ViewTest, ClockDrawsWhileExposedAndIdlesWhileHidden) {
     }
     EXPECT_EQ(drawn.join(", "), "true true false, false false true");
 }
-
-// A view beyond 8K UHD would freeze the renderer for seconds: it is left undrawn and the animation
-// waits, with one log line however often it is asked; 8K UHD's pixels in any shape are drawn.
-TEST_F(ViewTest, ViewsBeyond8KUHDAreNotDrawn) {
-    start("delay=NO\n");
-    frame();
-    QStringList drawn;
-    const QString log = capturedLog([&] {
-        for (const QSize size : {QSize(7681, 4320), QSize(7680, 4321), QSize(16000, 16000),
-                                 QSize(7680, 4320), QSize(4320, 7680)}) {
-            const float before = view->rads;
-            now += 1;
-            view->drawRect(QRectF(QPointF(), size));
-            GLint viewport[4];
-            glGetIntegerv(GL_VIEWPORT, viewport);
-            drawn << seen(QSize(viewport[2], viewport[3]) == size, view->rads != before);
-        }
-    });
-    EXPECT_EQ(drawn.join(", "), "false false, false false, false false, true true, true true");
-    EXPECT_EQ(log.count('\n'), 1) << log.toStdString();
-    EXPECT_TRUE(log.contains("7681 x 4320 pixels")) << log.toStdString();
-}

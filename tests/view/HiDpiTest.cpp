@@ -8,20 +8,28 @@ static QRect redBox(int w, int h) {
         .boundingRect();
 }
 
-// The viewport is the view's pixels; 3841 x 2160 points are 7682 x 4320 pixels, beyond 8K UHD,
-// and not drawn. The red X axis, unlit, lies along the middle row, two points thick, its dashes
-// (from the centre: 8 points off, then 8 on) 16 pixels long. An opaque red logo is 64 x 64
-// points, 32 points in from the right and the bottom, in full screen only.
+// The viewport is the view's pixels. A view beyond 8K UHD would freeze the renderer for seconds:
+// 3841 x 2160 points, 7682 x 4320 pixels, is left undrawn and the animation waits, with one log
+// line however often it is asked; 8K UHD's pixels either way up are drawn. The red X axis, unlit,
+// lies along the middle row, two points thick, its dashes (from the centre: 8 points off, then 8
+// on) 16 pixels long. An opaque red logo is 64 x 64 points, 32 points in from the right and the
+// bottom, in full screen only.
 TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     ASSERT_EQ(qEnvironmentVariable("QT_SCALE_FACTOR"), "2");
     start("lowThresh=4\nhighThresh=0\n"); // no figure
     QStringList viewports;
-    for (const QRectF &rect : {QRectF(0, 0, width, height), QRectF(0, 0, 3841, 2160)}) {
-        view->drawRect(rect);
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        viewports << seen(viewport[2], viewport[3]);
-    }
+    const QString log = capturedLog([&] {
+        for (const QSizeF size : {QSizeF(width, height), QSizeF(3841, 2160), QSizeF(2160, 3841),
+                                  QSizeF(3840, 2160), QSizeF(2160, 3840)}) {
+            const float before = view->rads;
+            now += 1;
+            view->drawRect(QRectF(QPointF(), size));
+            GLint viewport[4];
+            glGetIntegerv(GL_VIEWPORT, viewport);
+            viewports << seen(viewport[2], viewport[3], view->rads != before);
+        }
+    });
+    EXPECT_EQ(seen(log.count('\n'), log.contains("7682 x 4320 pixels")), "1 true");
     view->logo.reset(new unsigned char[64 * 64 * 4]);
     for (int i = 0; i < 64 * 64 * 4; ++i)
         view->logo[i] = i % 4 == 0 || i % 4 == 3 ? 255 : 0;
@@ -39,5 +47,6 @@ TEST_F(ViewTest, ViewportLogoAndAxesScaleWithTheScreen) {
     frame();
     EXPECT_EQ(seen(viewports, axis.top(), axis.bottom(), redBox(2 * width, 2 * height),
                    dashes.startsWith(QString(16, ' ') + QString(16, '-') + ' ')),
-              "QList(800 600, 800 600) 298 301 QRect(608,64 128x128) true");
+              "QList(800 600 true, 800 600 false, 800 600 false, 7680 4320 true, 4320 7680 true) "
+              "298 301 QRect(608,64 128x128) true");
 }
