@@ -6,7 +6,6 @@
 #include "Keyboard.h"
 #include "LWSineView.h"
 #include "Windows.h"
-#include "X11.h"
 
 #include <map>
 #include <set>
@@ -190,43 +189,4 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     controller->leaveFullScreen();
     EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
               "Tetravolute figure");
-}
-
-// With no window manager (and no frames) the X server stacks the windows as the program raises
-// them, and places them where it asks: the panels
-// stay over the full-screen window in the order they stood, also after a window of a lower level
-// is brought front, and over the main window after the trip.
-TEST_F(InterfaceTest, PanelsKeepTheirOrderAboveHigherAndLowerLevels) {
-    load();
-    QWidget *prefs = get("prefsWindow"), *dist = get("distWindow"), *main = get("mainWindow");
-    main->move(900, 300); // 1280 points wide: room for a 460-point panel on its left, not its right
-    showPanels({"Prefs", "Dist"});
-    // The settings 8 points left of it, level with its top; the distance editor at the screen's
-    // right edge, below the main window's menu bar.
-    EXPECT_EQ(seen(main->x() - prefs->geometry().right() - 1, prefs->y() - main->y(),
-                   dist->geometry().right() - main->screen()->geometry().right(),
-                   dist->y() - get("centralwidget")->mapToGlobal(QPoint()).y()),
-              "8 0 0 0");
-    const auto topFirst = [&](const QWidgetList &windows) { // as the X server stacks them
-        xcb_flush(x11Connection()); // the program's requests, before another client asks
-        const QString children = x11("xwininfo -root -children");
-        QMap<int, QString> names;
-        for (QWidget *window : windows)
-            names[children.indexOf(hex(window) + ' ')] = window->objectName();
-        return names.values().join(' ');
-    };
-    for (QWidget *top : {prefs, dist}) { // either on top, whatever order Qt lists them in
-        top->raise();
-        const QString panels = top == prefs ? "prefsWindow distWindow" : "distWindow prefsWindow";
-        controller->goFullScreen();
-        QWidget *full = controller->fullWindow;
-        full->setObjectName("fullWindow");
-        QStringList stacked = {topFirst({prefs, dist, full})};
-        orderFront(main);
-        stacked << topFirst({prefs, dist, full, main});
-        controller->leaveFullScreen();
-        stacked << topFirst({prefs, dist, main});
-        EXPECT_EQ(stacked, QStringList({panels + " fullWindow", panels + " fullWindow mainWindow",
-                                        panels + " mainWindow"}));
-    }
 }

@@ -184,12 +184,22 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
 // States the program could not leave without the window manager's help: the full-screen window
 // minimised with the panels (and a modal dialog) over it. Every window a command shows is on
 // screen; the panels keep their order into full screen; leaving it gives the main window the
-// keyboard even when a panel had it before.
+// keyboard even when a panel had it before. With room beside the main window (moved right, 720
+// points wide: room on its left only) the settings open 8 points left of its frame, level with
+// its top, the distance editor at the screen's right edge below its menu bar.
 TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     load();
+    x11("xdotool windowmove --sync " + hex(main()) + " 700 150");
+    ASSERT_TRUE(until([&] { return main()->frameGeometry().left() >= 690; }));
     showPanels({"Prefs", "Dist"});
     QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
     ASSERT_TRUE(until([&] { return onScreen(prefs) && keyWindow() == hex(dist); }));
+    const QRect by = main()->frameGeometry(), left = prefs->frameGeometry(),
+                right = dist->frameGeometry();
+    EXPECT_EQ(seen(by.left() - left.right() - 1, left.top() - by.top(),
+                   right.right() - main()->screen()->availableGeometry().right(),
+                   right.top() - get("centralwidget")->mapToGlobal(QPoint()).y()),
+              "8 0 0 0");
     const auto panelsBottomFirst = [&] {
         const QString stacking = x11("xprop -root _NET_CLIENT_LIST_STACKING");
         return QString(stacking.indexOf(hex(prefs)) < stacking.indexOf(hex(dist)) ? "prefs dist"
