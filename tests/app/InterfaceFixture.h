@@ -35,8 +35,12 @@ protected:
     static bool becomesActive(QWidget *window) {
         return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
     }
-    // Frames drawn so far: each animation step reads the clock once, on the held clock.
-    static int frames() { return clockReads; }
+    // Frames keep coming: the view is shown and exposed where it is now. (Each animation step reads
+    // the held clock once.)
+    static bool drawing() {
+        const int before = clockReads;
+        return QTest::qWaitFor([&] { return clockReads >= before + 3; }, 20000);
+    }
     static int clockReads;
 
     QTemporaryDir folder;
@@ -58,10 +62,3 @@ inline QString x11(const QString &command) {
 inline QString hex(const QWidget *window) {
     return window ? QString("0x%1").arg(window->winId(), 0, 16) : QString("none");
 }
-
-// Frames keep coming: the view is shown and exposed where it is now.
-#define EXPECT_DRAWING(where)                                                                      \
-    do {                                                                                           \
-        const int before_ = frames();                                                              \
-        EXPECT_TRUE(QTest::qWaitFor([&] { return frames() >= before_ + 3; }, 20000)) << (where);   \
-    } while (0)

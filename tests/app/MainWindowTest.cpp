@@ -52,7 +52,7 @@ TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
           {QSize(601, 600), [&] { main->setWindowState(Qt::WindowMinimized); }}}) {
         setContentSize(main, size);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view()->QWindow::size() == size; }));
-        EXPECT_DRAWING("at the new size");
+        EXPECT_TRUE(drawing()) << "at the new size";
         main->setWindowIcon(QIcon());
         minimise();
         ASSERT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); }));
