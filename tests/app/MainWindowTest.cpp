@@ -6,7 +6,6 @@
 #include "WindowContent.h"
 
 #include <functional>
-#include <numeric>
 
 // Half the screen to start, an eighth at least, and at most the screen less the menu bar (no
 // frame without a window manager, and the whole screen is available), the screen's proportions
@@ -57,15 +56,12 @@ TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
         minimise();
         ASSERT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); }));
         const QImage image = main->windowIcon().pixmap(QSize(256, 256)).toImage();
-        const auto meanRow = [&](QRgb colour) {
-            const QPolygon at = pixelsWhere(image, [&](QRgb c) { return c == colour; });
-            return std::accumulate(at.begin(), at.end(), 0,
-                                   [](int sum, QPoint p) { return sum + p.y(); }) /
-                   double(at.size());
+        const auto top = [&](QRgb colour) { // the colour's highest row
+            return pixelsWhere(image, [&](QRgb c) { return c == colour; }).boundingRect().top();
         };
         const auto partial = [](QRgb c) { return qAlpha(c) != 255 && c != 0; };
         EXPECT_EQ(seen(main->windowIcon().availableSizes(), pixelsWhere(image, partial).size(),
-                       image.pixel(0, 0), meanRow(0xff000000) < meanRow(0xffffffff)),
+                       image.pixel(0, 0), top(0xff000000) < top(0xffffffff)),
                   "QList(QSize(256, 256)) 0 0 true"); // the dark figure's corner up
         const QPoint centre =
             pixelsWhere(image, [](QRgb c) { return qAlpha(c); }).boundingRect().center();
@@ -103,7 +99,12 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
     QWidget *main = get("mainWindow");
     QString offered, refused, kept, asked;
     const auto field = [](QWidget *dialog) { return dialog->findChild<QLineEdit *>(); };
-    const auto box = [](QWidget *modal) { return qobject_cast<QMessageBox *>(modal); };
+    const auto reply = [](QString *said, int button) { // a message box: what it said, the reply
+        return [=](QWidget *box) {
+            *said = qobject_cast<QMessageBox *>(box)->text();
+            qobject_cast<QMessageBox *>(box)->done(button);
+        };
+    };
     answer({[&](QWidget *dialog) {
                 auto *sizes = dialog->findChild<QComboBox *>();
                 auto *name = field(dialog);
@@ -119,10 +120,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                 dialog->findChild<QCheckBox *>()->setChecked(true);
                 qobject_cast<QDialog *>(dialog)->accept();
             },
-            [&](QWidget *warning) {
-                refused = box(warning)->text();
-                box(warning)->done(QMessageBox::Ok);
-            },
+            reply(&refused, QMessageBox::Ok),
             [&](QWidget *dialog) {
                 kept = seen(field(dialog)->text(), dialog->findChild<QCheckBox *>()->isChecked(),
                             dialog->focusWidget() == field(dialog), field(dialog)->selectedText());
@@ -146,10 +144,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                 field(dialog)->setText(folder.filePath("shot.png"));
                 qobject_cast<QDialog *>(dialog)->accept();
             },
-            [&](QWidget *question) {
-                asked = box(question)->text();
-                box(question)->done(QMessageBox::No);
-            },
+            reply(&asked, QMessageBox::No),
             [&](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); }});
     QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(asked, folder.filePath("shot.png") + " already exists. Replace it?");
