@@ -2,8 +2,6 @@
 // sets the camera, clamped to the view, persisted at once.
 #include "ViewFixture.h"
 
-#include "SettingsTable.h"
-
 static void send(QWindow *window, QEvent::Type type, QPoint at, Qt::MouseButton button) {
     QMouseEvent event(type, at, at, button, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);
@@ -14,7 +12,7 @@ TEST_F(ViewTest, DragSetsTheCameraFromThePointerAndPersistsIt) {
     const auto camera = [this] { return std::make_pair(view->cam.o.x, view->cam.o.y); };
     send(view.get(), QEvent::MouseMove, {10, 10}, Qt::NoButton); // pressed outside: no drag
     EXPECT_EQ(camera(), std::make_pair(0.0f, -54.735f));
-    EXPECT_FALSE(QFile::exists(settingsStore().fileName()));
+    EXPECT_EQ(storedLines(), QStringList());
     QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(10, 10));
     // Qt's window coordinates: origin top left, y down. The last: (300 - 240) x 180 / 300 and
     // (400 - 100) x 180 / 400.
@@ -25,11 +23,8 @@ TEST_F(ViewTest, DragSetsTheCameraFromThePointerAndPersistsIt) {
         QTest::mouseMove(view.get(), at);
         EXPECT_EQ(camera(), std::make_pair(x, y));
     }
-    const Defaults store = settingsStore();
-    EXPECT_EQ(std::make_tuple(store.floatForKey("cam_orientation_x"),
-                              store.floatForKey("cam_orientation_y"),
-                              store.floatForKey("cam_orientation_z")),
-              std::make_tuple(36.0f, 135.0f, 120.0f));
+    EXPECT_EQ(storedLines(), QStringList({"cam_orientation_x=36", "cam_orientation_y=135",
+                                          "cam_orientation_z=120"}));
     QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(100, 60));
     QTest::mouseMove(view.get(), QPoint(200, 150));
     EXPECT_EQ(camera(), std::make_pair(36.0f, 135.0f));
