@@ -1,4 +1,4 @@
-// The settings store against a real INI file in a fresh temporary folder per test.
+// The settings store against a real INI file in the test program's fresh temporary folder.
 #include "Defaults.h"
 #include "Testing.h"
 
@@ -7,15 +7,6 @@
 static Defaults store() {
     return Defaults::forModule("org.example.screensaver.StoreTest");
 }
-
-class Store : public ::testing::Test {
-protected:
-    void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-        store().registerDefaults({{"depth", qint64(3)}});
-    }
-    QTemporaryDir folder;
-};
 
 // What a person may type into the file (a key of each kind: b bool, i integer, f float), the
 // default registered with it (unlike the value where it can be), and what it reads as: the value,
@@ -26,7 +17,7 @@ const char *const hand =
     "i=99|3|99; i=banana|3|3; i=1e30|3|3; f=1.5|2|1.5; f=+0.25|2|0.25; f=-3e38|2|-3e+38; "
     "f=nan|2|2; f=inf|2|2; f=1e39|2|2; f=1.5x|2|2; f=|2|2";
 
-TEST_F(Store, HandEditedValuesReadAsWhatTheySay) {
+TEST(Store, HandEditedValuesReadAsWhatTheySayAndAFifoIsLeftAlone) {
     const QStringList values = QString(hand).split("; ");
     QByteArray text = "not a setting\n[General]\n"; // one file, a key of its own for each line
     Defaults::Table defaults;
@@ -48,18 +39,17 @@ TEST_F(Store, HandEditedValuesReadAsWhatTheySay) {
                                              : seen(store().floatForKey(key));
         EXPECT_EQ(read, values[i].section('|', 2)) << qPrintable(values[i]);
     }
-}
-
-// Opening a FIFO blocks until someone writes to it (the test's time limit would end it): the store
-// answers its defaults, says so once, and writes nothing.
-TEST_F(Store, AFifoIsNeitherReadNorWritten) {
-    const QString path = store().fileName();
-    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    const QString log = capturedLog([] {
-        store().setInteger(4, "depth");
-        EXPECT_EQ(store().integerForKey("depth"), 3);
+    // A FIFO in place of the file would block its opening until someone wrote to it (the test's
+    // time limit would end it): the store answers its defaults, says so once, and writes nothing.
+    Defaults piped = Defaults::forModule("org.example.screensaver.FifoTest");
+    piped.registerDefaults({{"depth", qint64(3)}});
+    ASSERT_EQ(mkfifo(QFile::encodeName(piped.fileName()).constData(), 0600), 0);
+    const QString log = capturedLog([&] {
+        piped.setInteger(4, "depth");
+        EXPECT_EQ(piped.integerForKey("depth"), 3);
     });
-    EXPECT_EQ(seen(log.count('\n'), log.contains(path + " is not a regular file"),
-                   QFileInfo(path).exists() && !QFileInfo(path).isFile()),
+    const QFileInfo file(piped.fileName());
+    EXPECT_EQ(seen(log.count('\n'), log.contains(file.filePath() + " is not a regular file"),
+                   file.exists() && !file.isFile()),
               "1 true true");
 }
