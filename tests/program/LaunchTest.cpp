@@ -63,16 +63,13 @@ const char *const faults =
     "60 => at most 50; --settings s => --settings belongs with; --picture p --picture q => more "
     "than once; --root -root => more than once; --picture= => --picture wants a file name";
 
-TEST(CommandLine, EveryDocumentedSpellingIsTaken) {
+// Every spelling is taken; a fault gives one line naming it, then the usage, and status 2.
+TEST(CommandLine, EveryDocumentedSpellingIsTakenAndEveryFaultNamed) {
     for (const char *help : {"--help", "-h", "-help", "--help-all", "--version", "-v", "-version"})
         EXPECT_EQ(outcome(help), "0  true") << help;
     for (const QString &row : QString(spellings).split("; "))
         EXPECT_EQ(outcome(row.section(" => ", 0, 0)), row.section(" => ", 1)) << qPrintable(row);
     EXPECT_EQ(outcome("--root", {}), "saver 0"); // the root window
-}
-
-// One line naming the fault, then the usage, and status 2.
-TEST(CommandLine, UnknownOptionsAndMalformedValuesGiveStatus2) {
     for (const QString &row : QString(faults).split("; ")) {
         const QString said = outcome(row.section(" => ", 0, 0));
         EXPECT_TRUE(said.startsWith("2 tetravolute: ") && said.contains(row.section(" => ", 1)) &&

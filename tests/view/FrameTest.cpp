@@ -27,7 +27,6 @@ TEST_F(ViewTest, StartDelayThenSpinAndRock) {
 // 1 % modulo the waves' common period (a wrap anywhere else would make a wave jump), and the
 // spin, at the slider's negative end or at any finite step, stays in [0, 360).
 TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndTheSpinInRange) {
-    const auto inRange = [this] { return view->o.z >= 0 && view->o.z < 360; };
     // Waves of 0.37, 4.5 and 2.5 repeat only after 100 turns.
     start("tetraTurn=-2\ndist_freq=0.37\nturn_freq=2.5\nturn_amp=0.3\n");
     for (int hour = 0; hour < 30 * 24; ++hour, view->updateTime())
@@ -40,13 +39,13 @@ TEST_F(ViewTest, AMonthOfRunningKeepsPaceAndTheSpinInRange) {
         ASSERT_NEAR(std::remainder(double(view->rads) - before, period), frameStep,
                     0.01 * frameStep)
             << "at rads " << before;
-        ASSERT_TRUE(inRange()) << view->o.z;
+        ASSERT_TRUE(view->o.z >= 0 && view->o.z < 360) << view->o.z;
     }
     for (float step : {3e38f, -3e38f, FLT_MAX, -FLT_MAX, 359.99997f, 1e-30f}) {
         view->setTurn(step);
         for (int i = 0; i < 3; ++i, now += 1.0 / 30)
             view->updateTime();
-        EXPECT_TRUE(inRange()) << step << " gave " << view->o.z;
+        EXPECT_TRUE(view->o.z >= 0 && view->o.z < 360) << step << " gave " << view->o.z;
     }
 }
 
