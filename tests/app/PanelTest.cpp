@@ -171,10 +171,9 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         return panels.join(", ");
     };
     EXPECT_EQ(shown(),
-              "prefsWindow 3 true Tetravolute Settings, aboutBox 0 true About Tetravolute, helpBox "
-              "0 true "
-              "Tetravolute Help, distWindow 3 true Distance Wave, sizeWindow 3 true Size Wave, "
-              "turnWindow 3 true Turn Wave");
+              "prefsWindow 3 true Tetravolute Settings, aboutBox 0 true About Tetravolute, "
+              "helpBox 0 true Tetravolute Help, distWindow 3 true Distance Wave, sizeWindow 3 "
+              "true Size Wave, turnWindow 3 true Turn Wave");
     for (const char *panel : {"distWindow", "sizeWindow", "turnWindow"})
         EXPECT_EQ(firstResponder(get(panel)), view()) << panel;
     get<QAction>("actionClosePanels")->trigger();
