@@ -25,9 +25,8 @@ protected:
         return object;
     }
     LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
-    // What the view holds for a setting, and whether it draws for full screen.
+    // What the view holds for a setting.
     double field(int setting) const { return viewField(*view(), setting); }
-    bool viewInFullScreen() const { return view()->*&OpenView::inFullScreen; }
     // Shows the panels by their commands (show + name), in order: all four unless named.
     void showPanels(const QStringList &names = {"Prefs", "Dist", "Size", "Turn"});
     // True once window is the application's active window. (Qt counts a shown tool window as

@@ -32,7 +32,7 @@ protected:
         const QWidgetList all = QApplication::allWidgets();
         QStringList whole = {
             seen(view()->parent() == holder->windowHandle(), bool(controller->fullWindow),
-                 viewInFullScreen(),
+                 view()->*&OpenView::inFullScreen,
                  std::count_if(all.begin(), all.end(),
                                [](QWidget *w) { return w->property("contentOf").isValid(); }),
                  full ? seen(holder->windowTitle(), windowLevel(holder),
