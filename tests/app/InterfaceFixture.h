@@ -12,8 +12,7 @@
 #include "SettingsTable.h"
 #include "Testing.h"
 
-class InterfaceTest : public ::testing::Test {
-protected:
+struct InterfaceTest : ::testing::Test {
     void SetUp() override;
     void TearDown() override;
     // Writes the settings file as a person would edit it, then loads the interface.

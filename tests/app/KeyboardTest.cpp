@@ -75,11 +75,9 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
     get("sizeWindow")->showMinimized();
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
-    const auto ring = [] {
-        QStyleOption shown;
-        shown.initFrom(QApplication::focusWidget());
-        return (shown.state & QStyle::State_HasFocus) &&
-               (shown.state & QStyle::State_KeyboardFocusChange);
+    const auto ring = [] { // as a style's options tell it to draw one
+        const QWidget *focus = QApplication::focusWidget();
+        return focus->hasFocus() && focus->window()->testAttribute(Qt::WA_KeyboardFocusChange);
     };
     EXPECT_EQ(seen(QApplication::focusWidget()->objectName(), ring()), "distAmpSlider true");
     for (const QString row :

@@ -82,8 +82,7 @@ void answer(std::vector<std::function<void(QWidget *)>> steps, QWidget *last = n
         ASSERT_TRUE(QTest::qWaitFor([&] {
             modal = QApplication::activeModalWidget();
             return modal && modal != last && modal->isVisible();
-        })) << steps.size()
-            << " steps left";
+        })) << steps.size();
         answer({steps.begin() + 1, steps.end()}, modal); // before this one's window ends
         steps.front()(modal);
     });

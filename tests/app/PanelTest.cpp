@@ -6,6 +6,7 @@
 #include "Keyboard.h"
 #include "LWSineView.h"
 #include "Windows.h"
+#include "X11.h"
 
 #include <map>
 #include <set>
@@ -147,8 +148,9 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
 // The commands, through their application-wide shortcuts from any window (or a screen reader's
 // press of a wave's button): each wave panel floats above the main window and passes keys to the
 // view; a screen reader hears each panel as a dialog with its title; shown first in full screen,
-// each floats over it (999, the full-screen window 998); Close Panels closes exactly the about,
-// help and wave panels.
+// each floats over it (999, the full-screen window 998), and the main window brought front stays
+// below both, the panels keeping their order: as the X server stacks them with no window manager
+// to help; Close Panels closes exactly the about, help and wave panels.
 TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     load();
     QWidget *main = get("mainWindow");
@@ -185,6 +187,16 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         QTest::keySequence(full, QKeySequence(keys));
     get<QAction>("actionAbout")->trigger();
     EXPECT_EQ(shown().count(" 999 true"), 6) << qPrintable(shown());
+    orderFront(main); // within its level: the higher levels stay over it, each in its own order
+    xcb_flush(x11Connection()); // before another client asks the X server, which has no manager
+    const QString children = x11("xwininfo -root -children"); // top first
+    QMap<int, QString> stacked;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            stacked[children.indexOf(hex(window) + ' ')] =
+                window == full ? "full" : window->objectName();
+    EXPECT_EQ(stacked.values().join(' '),
+              "aboutBox helpBox turnWindow sizeWindow distWindow prefsWindow full mainWindow");
     controller->leaveFullScreen();
     EXPECT_EQ(accessible(get("centralwidget"))->child(0)->text(QAccessible::Name),
               "Tetravolute figure");

@@ -22,8 +22,7 @@ bool until(const std::function<bool()> &condition) {
     return QTest::qWaitFor(condition, 10000);
 }
 
-class WindowManagerTest : public InterfaceTest {
-protected:
+struct WindowManagerTest : InterfaceTest {
     QWidget *main() const { return get("mainWindow"); }
     void expectWhole(const QString &where) {
         const bool full = controller->inFullScreen;

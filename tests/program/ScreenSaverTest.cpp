@@ -13,19 +13,15 @@ constexpr QRgb blue = 0xff0000ff;
 const QSet<QRgb> figure = {0xff000000, 0xffffffff, 0xffcccccc}; // black, white, the grey
 
 // A window of some other program: plain blue wherever nothing covers it; it counts its clicks.
-class Host : public QRasterWindow {
-public:
+struct Host : QRasterWindow {
     int clicks = 0;
-
-protected:
     void paintEvent(QPaintEvent *) override {
         QPainter(this).fillRect(QRect(QPoint(), size()), QColor(blue));
     }
     void mousePressEvent(QMouseEvent *) override { ++clicks; }
 };
 
-class ScreenSaver : public ::testing::Test {
-protected:
+struct ScreenSaver : ::testing::Test {
     void SetUp() override {
         host.resize(320, 200);
         host.show();

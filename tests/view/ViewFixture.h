@@ -9,8 +9,7 @@
 #include <memory>
 #include <set>
 
-class TestView : public OpenView {
-public:
+struct TestView : OpenView {
     int frames = 0;
 
     void drawRect(const QRectF &rect) override {
@@ -19,11 +18,8 @@ public:
     }
 };
 
-class ViewTest : public ::testing::Test {
-public:
+struct ViewTest : ::testing::Test {
     static constexpr int width = 400, height = 300; // points
-
-protected:
     static double now;
 
     void SetUp() override {
