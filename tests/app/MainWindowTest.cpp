@@ -59,8 +59,8 @@ TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
         const auto top = [&](QRgb colour) { // the colour's highest row
             return pixelsWhere(image, [&](QRgb c) { return c == colour; }).boundingRect().top();
         };
-        const auto partial = [](QRgb c) { return qAlpha(c) != 255 && c != 0; };
-        EXPECT_EQ(seen(main->windowIcon().availableSizes(), pixelsWhere(image, partial).size(),
+        EXPECT_EQ(seen(main->windowIcon().availableSizes(),
+                       pixelsWhere(image, [](QRgb c) { return qAlpha(c) != 255 && c != 0; }).size(),
                        image.pixel(0, 0), top(0xff000000) < top(0xffffffff)),
                   "QList(QSize(256, 256)) 0 0 true"); // the dark figure's corner up
         const QPoint centre =

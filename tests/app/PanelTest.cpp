@@ -191,10 +191,9 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     xcb_flush(x11Connection()); // before another client asks the X server, which has no manager
     const QString children = x11("xwininfo -root -children"); // top first
     QMap<int, QString> stacked;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            stacked[children.indexOf(hex(window) + ' ')] =
-                window == full ? "full" : window->objectName();
+    for (QWidget *w : QApplication::topLevelWidgets()) // the shown windows
+        if (w->isVisible())
+            stacked[children.indexOf(hex(w) + ' ')] = w == full ? "full" : w->objectName();
     EXPECT_EQ(stacked.values().join(' '),
               "aboutBox helpBox turnWindow sizeWindow distWindow prefsWindow full mainWindow");
     controller->leaveFullScreen();

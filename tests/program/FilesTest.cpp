@@ -105,8 +105,8 @@ TEST(Files, SignalsLeaveNoFileAndTwoRunsKeepToTheirOwn) {
                                  "OUT/s.ini");
     EXPECT_EQ(seen(second.status, job.written()), seen(0, QStringList{first.partial, "f.mp4"}));
     EXPECT_TRUE(first.stop(SIGTERM).startsWith("1 "));
-    EXPECT_EQ(job.written(), QStringList{"f.mp4"});
-    EXPECT_EQ(QFileInfo(job.path("f.mp4")).size() < 10000, true); // the second run's 3 frames
+    EXPECT_EQ(seen(job.written(), QFileInfo(job.path("f.mp4")).size() < 10000), // its 3 frames
+              "QList(f.mp4) true");
 }
 
 } // namespace

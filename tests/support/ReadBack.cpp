@@ -18,8 +18,7 @@ QImage backImage(int w, int h) {
 }
 
 GLuint primitivesOf(GLuint list) {
-    GLuint query = 0;
-    GLuint count = 0;
+    GLuint query = 0, count = 0;
     glGenQueries(1, &query);
     glBeginQuery(GL_PRIMITIVES_GENERATED, query);
     glCallList(list);

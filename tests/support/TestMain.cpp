@@ -4,7 +4,6 @@
 int main(int argc, char **argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationName("tetravolute-tests");
     QTemporaryDir settingsFolder;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
     return RUN_ALL_TESTS();

@@ -43,8 +43,7 @@ std::vector<QVector3D> sceneCorners(const Scene &scene) {
     turnXYZ(dark, scene.o);
     dark.scale(200 * scene.zoom);
     QMatrix4x4 light = dark;
-    light.rotate(180, 0, 0, 1);
-    light.rotate(180, 1, 0, 0);
+    light.rotate(180, 0, 1, 0);
     std::vector<QVector3D> corners;
     collect(scene, 0, dark, &corners);
     collect(scene, 0, light, &corners);
