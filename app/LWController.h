@@ -126,7 +126,7 @@ public:
     bool inFullScreen = false;
 
 private:
-    // Every panel, bottom first as they are stacked now.
+    // The six panels.
     QWidgetList panels() const;
     // Shows one wave editor's panel; in window mode brings it front, making it key if asked.
     void showWave(QWidget *window, LWSineController *editor, bool makeKey);

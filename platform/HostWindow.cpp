@@ -2,7 +2,7 @@
 // root window through the same connection.
 #include "HostWindow.h"
 
-#include "X11.h"
+#include "WindowManager.h"
 
 #include <QGuiApplication>
 #include <QWindow>

@@ -1,7 +1,7 @@
 // Levels are kept as a property on the window; stacking follows them whenever one changes.
 #include "Windows.h"
 
-#include "X11.h"
+#include "WindowManager.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -64,21 +64,17 @@ QWidget *floatsAbove(const QWidget *panel) {
 }
 
 // Qt reads a window's transient parent only when it maps the window; a shown window gets the
-// hint straight from here, and window managers follow the change.
-static void setTransientFor(QWidget *window, QWidget *parent) {
+// hint straight from here.
+static void setTransientParent(QWidget *window, QWidget *parent) {
     window->winId();
     QWindow *handle = window->windowHandle();
     QWindow *target = parent ? parent->windowHandle() : nullptr;
     if (!handle || handle->transientParent() == target)
         return;
     handle->setTransientParent(target);
-    xcb_connection_t *x = x11Connection();
-    if (!x || !target || !handle->isVisible())
-        return;
-    const auto id = static_cast<xcb_window_t>(target->winId());
-    xcb_change_property(x, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(handle->winId()),
-                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &id);
-    xcb_flush(x);
+    if (target && handle->isVisible())
+        setTransientFor(static_cast<xcb_window_t>(handle->winId()),
+                        static_cast<xcb_window_t>(target->winId()));
 }
 
 // Stacking without re-creating anything. A panel (a tool window, whose flags never change) is
@@ -90,7 +86,7 @@ void updateStacking(QWidget *window) {
     if (!window)
         return;
     if (window->windowType() == Qt::Tool) {
-        setTransientFor(window, floatsAbove(window));
+        setTransientParent(window, floatsAbove(window));
         return;
     }
     const bool onTop = windowLevel(window) > 0;
@@ -106,10 +102,43 @@ void setLevel(QWidget *window, int level) {
     updateStacking(window);
     if (shown)
         setIsVisible(window, true); // shown again after new flags, and never left minimised
-    if (window->isVisible()) {
+    // A window manager keeps the levels itself: panels over the window they are transient for,
+    // windows on top over the others. Raising a window would have some give it the keyboard.
+    if (window->isVisible() && !windowManagerRunning()) {
         window->raise();
         keepHigherLevelsAbove(window);
     }
+}
+
+void setLevel(const QWidgetList &windows, int level) {
+    QWidgetList bottomFirst = inStackingOrder(windows);
+    if (!windowManagerRunning()) {
+        for (QWidget *window : bottomFirst)
+            setLevel(window, level); // each raised in turn
+        return;
+    }
+    // A window whose transient parent changes goes right above a new parent that stands above it,
+    // and on top of the windows over a new parent below it (xfwm4, marco): so the hints change top
+    // first when the level rises, bottom first when it falls. Others (openbox) put it on top
+    // either way, but take restacking requests, which settle the order: once the caller's own
+    // requests are out, since raising the window they float above may sort them again (kwin).
+    QWidgetList changing = bottomFirst;
+    if (!changing.isEmpty() && level > windowLevel(changing.first()))
+        std::reverse(changing.begin(), changing.end());
+    for (QWidget *window : changing)
+        setLevel(window, level);
+    QList<QPointer<QWidget>> order(bottomFirst.begin(), bottomFirst.end());
+    QTimer::singleShot(0, qApp, [order] {
+        QWidget *below = nullptr;
+        for (QWidget *window : order) {
+            if (!window || !window->isVisible())
+                continue;
+            if (below)
+                restackAbove(static_cast<xcb_window_t>(window->winId()),
+                             static_cast<xcb_window_t>(below->winId()));
+            below = window;
+        }
+    });
 }
 
 void setIsVisible(QWidget *window, bool visible) {
@@ -129,11 +158,7 @@ void setIsVisible(QWidget *window, bool visible) {
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     updateStacking(window);
-    // Mapped with a user time of 0, which window managers take as "do not focus".
-    const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->show();
-    window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
 }
 
 void orderFront(QWidget *window) {
@@ -141,11 +166,15 @@ void orderFront(QWidget *window) {
         return;
     setIsVisible(window, true);
     window->raise();
-    keepHigherLevelsAbove(window);
+    if (!windowManagerRunning())
+        keepHigherLevelsAbove(window);
 }
 
+// Through the window manager, after the requests before: Qt would set the X server's focus itself
+// when it thinks it has it, and the window manager would then move it as those requests say.
 void makeKeyWindow(QWidget *window) {
-    if (window && window->isVisible())
+    if (window && window->isVisible() &&
+        !requestActivation(static_cast<xcb_window_t>(window->winId())))
         window->activateWindow();
 }
 

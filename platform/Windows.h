@@ -14,6 +14,8 @@ enum WindowLevelKey { FloatingWindowLevelKey = 5, ScreenSaverWindowLevelKey = 13
 int windowLevelForKey(int key);
 int windowLevel(const QWidget *window);
 void setLevel(QWidget *window, int level);
+// Each window to the level, the windows keeping the order they stand in among themselves.
+void setLevel(const QWidgetList &windows, int level);
 // Brings the window's stacking up to date with its level and the windows shown now: a panel
 // floats above the shown window of the highest level not above its own. setLevel and the
 // functions that show windows call it; a panel calls it whenever it is shown.
@@ -26,7 +28,7 @@ QWidget *floatsAbove(const QWidget *panel);
 // ones too) first, in their given order. Raising them in this order keeps their order.
 QWidgetList inStackingOrder(QWidgetList windows);
 
-// Shows the window without making it key; a minimised window is restored.
+// Shows the window (a panel without making it key); a minimised window is restored.
 void setIsVisible(QWidget *window, bool visible);
 // Raises the window within its level (shows it first if hidden, without making it key).
 void orderFront(QWidget *window);

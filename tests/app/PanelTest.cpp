@@ -5,8 +5,8 @@
 
 #include "Keyboard.h"
 #include "LWSineView.h"
+#include "WindowManager.h"
 #include "Windows.h"
-#include "X11.h"
 
 #include <map>
 #include <set>

@@ -3,7 +3,7 @@
 // destruction, and the daemon's signals. The real hosts run it in tests/desktop/check-host.
 #include "Program.h"
 #include "Testing.h"
-#include "X11.h"
+#include "WindowManager.h"
 
 #include <csignal>
 

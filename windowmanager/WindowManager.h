@@ -1,0 +1,31 @@
+// The program's side of its conversation with the desktop's window manager, over X11 (ICCCM and
+// EWMH), in one place: what it asks of the window manager and what it reads back from the X
+// server. Requests go to the window manager, which takes them in the order they were sent; so a
+// request for the keyboard sent last wins over what the window manager does with those before it.
+// Without X11, or with no window manager running, each says so (false, empty) and does nothing.
+#pragma once
+
+#include <QList>
+#include <xcb/xcb.h>
+
+// Qt's connection to the X server; nullptr when the platform is not X11.
+xcb_connection_t *x11Connection();
+// A window manager has said it runs (_NET_SUPPORTING_WM_CHECK on the root window).
+bool windowManagerRunning();
+// The top-level windows, bottom first: as the window manager lists them
+// (_NET_CLIENT_LIST_STACKING), or, with none that does, the root window's children; empty without
+// X11.
+QList<xcb_window_t> stackingOrder();
+// Brings back a window the window manager has minimised (its WM_STATE iconic), as a client does:
+// by mapping it. The X server's word, which may be newer than what Qt has heard; false, and
+// nothing done, for any other window.
+bool restoreIfIconic(xcb_window_t window);
+// Names the window a mapped window floats above (WM_TRANSIENT_FOR); the window manager follows the
+// change. Qt writes the hint only when it maps a window.
+void setTransientFor(xcb_window_t window, xcb_window_t parent);
+// Asks the window manager to stack window right above sibling (_NET_RESTACK_WINDOW); false, and
+// nothing asked, where it does not take that request. Unlike a raise, never gives the keyboard.
+bool restackAbove(xcb_window_t window, xcb_window_t sibling);
+// Asks the window manager to give the window the keyboard (_NET_ACTIVE_WINDOW), as of now: the
+// program asks only on a command of the user's; false, and nothing asked, with no window manager.
+bool requestActivation(xcb_window_t window);
