@@ -211,13 +211,11 @@ void LWController::goFullScreen() {
     if (inFullScreen)
         return;
     const QRect frame = screenFrame(mainWindow);
-    fullWindow = newBorderlessWindow(frame);
+    fullWindow = newFullScreenWindow(frame, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
     if (!fullWindow)
         return;
     fullWindow->setWindowTitle(title);
     followScreen(fullWindow);
-    // The level before the view moves in: a window's flags are final once it holds the view.
-    setLevel(fullWindow, windowLevelForKey(ScreenSaverWindowLevelKey) - 2);
     redirectCloseRequests(fullWindow, this, "leaveFullScreen");
     setContentView(fullWindow, mainView);
     makeFirstResponder(fullWindow, mainView);
@@ -226,10 +224,10 @@ void LWController::goFullScreen() {
         mainView->resizeGL();
     }
     orderFront(fullWindow);
-    // Panels raised over it as they stand, keeping their order; restored if minimised, before the
-    // new window is made key, since a restored window takes the focus.
+    // Panels over it as they stand, keeping their order; restored if minimised, before the new
+    // window is made key, since a restored window takes the focus.
+    setLevel(panels(), windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
     for (QWidget *panel : panels()) {
-        setLevel(panel, windowLevelForKey(ScreenSaverWindowLevelKey) - 1);
         setOpaque(panel, false);
         setAlphaValue(panel, 0.8);
     }
@@ -248,25 +246,26 @@ void LWController::leaveFullScreen() {
     setContentAspectRatio(mainWindow, screenFrame(mainWindow).size());
     if (mainView)
         mainView->resizeGL();
+    setLevel(panels(), windowLevelForKey(FloatingWindowLevelKey));
     for (QWidget *panel : panels()) {
-        setLevel(panel, windowLevelForKey(FloatingWindowLevelKey));
         setOpaque(panel, true);
         setAlphaValue(panel, 1.0);
     }
-    makeKeyAndOrderFront(mainWindow); // restored too, if the window manager minimised it
-    // Hidden after the main window is asked for the keyboard, and closed (so deleted) a moment
-    // later: keys the X server sent it before may still wait in the queue, and reach the view
-    // through it (1 s is ample).
+    // Hidden before the main window is asked for the keyboard: a window manager gives it to another
+    // window when the one that has it goes, and may take the request first. Closed (so deleted) a
+    // moment later: keys the X server sent it before may still wait in the queue, and reach the
+    // view through it (1 s is ample).
     if (fullWindow) {
         fullWindow->hide();
         QTimer::singleShot(1000, fullWindow.data(), &QWidget::close);
     }
+    makeKeyAndOrderFront(mainWindow); // restored too, if the window manager minimised it
     fullWindow = nullptr;
     inFullScreen = false;
 }
 
 QWidgetList LWController::panels() const {
-    return inStackingOrder({prefsWindow, distWindow, sizeWindow, turnWindow, aboutBox, helpBox});
+    return {prefsWindow, distWindow, sizeWindow, turnWindow, aboutBox, helpBox};
 }
 
 void LWController::toggleFullScreen(QObject *) {

@@ -10,6 +10,9 @@
 #include <algorithm>
 
 Panel::Panel(QWidget *parent) : QWidget(parent, Qt::Tool) {
+    // Mapped with a user time of 0, which window managers take as "do not focus": Qt reads this
+    // once, when it makes the native window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     describeControlsToScreenReaders();
 }
 

@@ -1,6 +1,9 @@
 // The view moved between windows through window containers, and windows sized by their content.
 #include "WindowContent.h"
 
+#include "WindowManager.h"
+#include "Windows.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -21,10 +24,19 @@ QRect screenFrame(const QWidget *window) {
     return screen ? screen->geometry() : QRect();
 }
 
-QWidget *newBorderlessWindow(const QRect &frame) {
+// The state makes the native window, whose flags the level sets: the level first. A window manager
+// sizes a window in that state itself, on the monitor the window is on; one it maps as large as the
+// screen it takes as maximised too (kwin), so it starts inside the frame. Without one, nothing
+// sizes it but this.
+QWidget *newFullScreenWindow(const QRect &frame, int level) {
     auto *window = new QWidget(nullptr, Qt::FramelessWindowHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setGeometry(frame);
+    window->setGeometry(
+        windowManagerRunning()
+            ? QRect(frame.topLeft() + QPoint(frame.width(), frame.height()) / 4, frame.size() / 2)
+            : frame);
+    setLevel(window, level);
+    window->setWindowState(Qt::WindowFullScreen);
     return window;
 }
 
@@ -114,22 +126,41 @@ QSizeF largestContentSize(const QWidget *window, QSizeF ratio) {
 
 namespace {
 
-// Brings the content back to its aspect ratio after every resize, the width leading.
-class AspectKeeper : public QObject {
+// Brings the content back to its aspect ratio after every resize, the width leading, and within
+// its largest size. That size is kept here, not told the window manager: some (xfwm4) refuse to
+// maximise a window that cannot fill the work area, and maximising is how a user asks for full
+// screen.
+class SizeKeeper : public QObject {
 public:
-    AspectKeeper(QWidget *window, QSizeF ratio) : QObject(window), ratio(ratio) {}
+    using QObject::QObject;
     QSizeF ratio;
+    QSize largest; // of the content; empty: any
+
+    static SizeKeeper *of(QWidget *window) {
+        auto *keeper = static_cast<SizeKeeper *>(window->property("sizeKeeper").value<QObject *>());
+        if (!keeper) {
+            keeper = new SizeKeeper(window);
+            window->installEventFilter(keeper);
+            window->setProperty("sizeKeeper", QVariant::fromValue<QObject *>(keeper));
+        }
+        return keeper;
+    }
+
+    void keep(QWidget *window) const {
+        if (window->isMaximized() || window->isFullScreen())
+            return;
+        const QSize inside = contentSize(window);
+        QSize kept = largest.isEmpty() ? inside : inside.boundedTo(largest);
+        if (!ratio.isEmpty())
+            kept.setHeight(qRound(kept.width() * ratio.height() / ratio.width()));
+        if (std::abs(kept.height() - inside.height()) > 1 || kept.width() != inside.width())
+            window->resize(kept + chrome(window));
+    }
 
 protected:
     bool eventFilter(QObject *target, QEvent *event) override {
-        auto *window = static_cast<QWidget *>(target);
-        if (event->type() != QEvent::Resize || ratio.isEmpty() || window->isMaximized() ||
-            window->isFullScreen())
-            return false;
-        const QSize inside = contentSize(window);
-        const int height = qRound(inside.width() * ratio.height() / ratio.width());
-        if (std::abs(height - inside.height()) > 1)
-            window->resize(QSize(inside.width(), height) + chrome(window));
+        if (event->type() == QEvent::Resize)
+            keep(static_cast<QWidget *>(target));
         return false;
     }
 };
@@ -137,15 +168,8 @@ protected:
 } // namespace
 
 void setContentAspectRatio(QWidget *window, QSizeF ratio) {
-    if (!window)
-        return;
-    auto *keeper = static_cast<AspectKeeper *>(window->property("aspectKeeper").value<QObject *>());
-    if (!keeper) {
-        keeper = new AspectKeeper(window, ratio);
-        window->installEventFilter(keeper);
-        window->setProperty("aspectKeeper", QVariant::fromValue<QObject *>(keeper));
-    }
-    keeper->ratio = ratio;
+    if (window)
+        SizeKeeper::of(window)->ratio = ratio;
 }
 
 void setContentMinSize(QWidget *window, QSizeF size) {
@@ -154,9 +178,12 @@ void setContentMinSize(QWidget *window, QSizeF size) {
 }
 
 void setContentMaxSize(QWidget *window, QSizeF size) {
-    if (window)
-        window->setMaximumSize(size.isEmpty() ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)
-                                              : size.toSize() + chrome(window));
+    if (!window)
+        return;
+    SizeKeeper *keeper = SizeKeeper::of(window);
+    keeper->largest = size.toSize();
+    if (window->isVisible()) // a hidden one is kept when shown (its resizes wait till then)
+        keeper->keep(window);
 }
 
 void setContentSize(QWidget *window, QSizeF size) {

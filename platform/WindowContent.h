@@ -13,8 +13,10 @@ class QWindow;
 
 // The frame of the screen that holds the window, in screen coordinates; empty without one.
 QRect screenFrame(const QWidget *window);
-// A new borderless window covering frame, destroyed when the program closes it.
-QWidget *newBorderlessWindow(const QRect &frame);
+// A new borderless window at level covering frame, in the window manager's full-screen state (over
+// the desktop's panels and docks, on the monitor that holds frame); destroyed when the program
+// closes it. Its flags are final: it may take the view.
+QWidget *newFullScreenWindow(const QRect &frame, int level);
 // From now on the window covers its screen whenever that screen changes size (xrandr, a monitor's
 // new mode), as a full-screen window must.
 void followScreen(QWidget *window);
