@@ -1,11 +1,11 @@
 # The two commands of the README (make run, make test) and their helpers. Each installs what is
 # missing, configures and builds first; with nothing changed they do no work again.
 BUILD := build
-# Tests and benchmarks need a display; without one they get a virtual one, large enough for the
-# views larger than 1440 x 900 that they draw. -noreset: by default the server resets whenever its
-# last client leaves, and a test connecting during that reset would be refused.
+# Tests and benchmarks run on a virtual display of their own, large enough for the views larger
+# than 1440 x 900 that they draw; never on the user's desktop, whose windows and focus they would
+# fight. -noreset: by default the server resets whenever its last client leaves, and a test
+# connecting during that reset would be refused.
 XVFB := xvfb-run -a -s "-screen 0 2560x1600x24 -noreset"
-ON_DISPLAY := $(if $(DISPLAY),,$(XVFB))
 
 # make install honours PREFIX (and DESTDIR, for staging).
 PREFIX ?= /usr/local
@@ -20,7 +20,7 @@ run: program
 	$(BUILD)/app/tetravolute
 
 test: build
-	$(ON_DISPLAY) ctest --test-dir $(BUILD) --output-on-failure -j2
+	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j2
 
 # The suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/: any
 # error report fails the test that caused it. Leaks are not reported: Mesa and Qt keep their
@@ -31,7 +31,7 @@ asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD) -j2
-	ASAN_OPTIONS=detect_leaks=0 $(ON_DISPLAY) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+	ASAN_OPTIONS=detect_leaks=0 $(XVFB) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
 bench: build
 	$(XVFB) scripts/run-benchmarks $(BUILD)
