@@ -66,13 +66,17 @@ static std::optional<FrameRate> frameRate(const QString &text) {
     if (text.contains('/')) {
         rate = {text.section('/', 0, 0).toInt(&ok), text.section('/', 1).toInt(&under)};
     } else {
+        // Out of range is refused here, before any conversion (1e10 is no int); an NTSC rate only
+        // where the value is nearer it than the whole number (1.0001 is not 0.999).
         const double value = text.toDouble(&ok);
-        const double ntsc = std::round(value * 1.001);
-        if (ok && value == std::round(value))
+        const double ntsc = std::round(value * 1.001), off = std::fabs(ntsc * 1000 / 1001 - value);
+        if (!ok || !(value > 0 && value <= 240))
+            ok = false;
+        else if (value == std::round(value))
             rate = {int(value), 1};
-        else if (ok && std::fabs(ntsc * 1000 / 1001 - value) < 0.005)
+        else if (off < 0.005 && off < std::fabs(std::round(value) - value))
             rate = {int(ntsc) * 1000, 1001};
-        else if (ok && value <= 240)
+        else
             rate = {int(std::round(value * 1000)), 1000};
         const int common = std::gcd(rate.frames, rate.seconds);
         rate = {rate.frames / common, rate.seconds / common};

@@ -47,7 +47,11 @@ const char *const spellings =
     "QSize(1920, 1080) 0 2697 30000/1001; --record f.mp4 --duration 0.5 --fps 30000/1001 => f.mp4 "
     "QSize(1920, 1080) 0 15 30000/1001; --record f.mkv --duration 300f --fps 23.976 => f.mkv "
     "QSize(1920, 1080) 0 300 24000/1001; --record f.gif --fps 12.5 --duration 2 => f.gif "
-    "QSize(1920, 1080) 0 25 25/2; --record f.gif --fps 50 => f.gif QSize(1920, 1080) 0 500 50/1";
+    "QSize(1920, 1080) 0 25 25/2; --record f.gif --fps 50 => f.gif QSize(1920, 1080) 0 500 50/1; "
+    "--record f.mp4 --fps 59.94 => f.mp4 QSize(1920, 1080) 0 599 60000/1001; --record f.mp4 --fps "
+    "240 => f.mp4 QSize(1920, 1080) 0 2400 240/1; --record f.mp4 --fps 239.99 => f.mp4 QSize(1920, "
+    "1080) 0 2400 23999/100; --record f.mp4 --fps 1.01 => f.mp4 QSize(1920, 1080) 0 10 101/100; "
+    "--record f.mp4 --fps 1.0001 => f.mp4 QSize(1920, 1080) 0 10 1/1";
 
 // Faults and what the line naming them says.
 const char *const faults =
@@ -59,8 +63,14 @@ const char *const faults =
     "p.png --size 7681x4320 => not '7681x4320'; --picture p --size 4320x7681 => not '4320x7681'; "
     "--picture p.png --at -1 => not '-1'; --record f.mp4 --fps 241 => not '241'; --record f.mp4 "
     "--duration 1:234 => not '1:234'; --record f.mp4 --duration 1:60 => not '1:60'; --record "
-    "f.mp4 --duration 0 => not '0'; --record f.mp4 --fps 30/0 => not '30/0'; --record f.gif --fps "
-    "60 => at most 50; --settings s => --settings belongs with; --picture p --picture q => more "
+    "f.mp4 --duration 0 => not '0'; --record f.mp4 --fps 30/0 => not '30/0'; --record f.mp4 --fps "
+    "250.5 => not '250.5'; --record f.mp4 --fps 240.5 => not '240.5'; --record f.mp4 --fps 240.01 "
+    "=> not '240.01'; --record f.mp4 --fps 0.99 => not '0.99'; --record f.mp4 --fps 0.5 => not "
+    "'0.5'; --record f.mp4 --fps 1e3 => not '1e3'; --record f.mp4 --fps 1e10 => not '1e10'; "
+    "--record f.mp4 --fps -30 => not '-30'; --record "
+    "f.mp4 --fps= => not ''; --record f.mp4 --fps fast => not 'fast'; --record f.gif --fps 50.5 => "
+    "at most 50; --record f.gif --fps 60 => at most 50; --settings s => --settings belongs with; "
+    "--picture p --picture q => more "
     "than once; --root -root => more than once; --picture= => --picture wants a file name";
 
 // Every spelling is taken; a fault gives one line naming it, then the usage, and status 2.
