@@ -82,7 +82,11 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
           std::tuple("space", QString("screen change"), true),
           std::tuple("space", QString("close full screen"), false)}) {
         x11(QString("xdotool key --delay 150 ") + before);
-        QTest::qWait(150);
+        const bool fullBefore = QString(before).endsWith("space");
+        ASSERT_TRUE(until([&] {
+            return controller->inFullScreen == fullBefore &&
+                   keyWindow() == hex(fullBefore ? controller->fullWindow.data() : this->main());
+        })) << before;
         if (request == "screen change") {
             QEvent moved(QEvent::ScreenChangeInternal);
             QCoreApplication::sendEvent(get("prefsWindow"), &moved);
@@ -98,13 +102,15 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
                    controller->fullWindow->geometry() == this->main()->screen()->geometry();
         });
         expectWhole(request);
+        // Minimised, and brought back as the task bar does it.
         x11("xdotool key --delay 150 ctrl+comma ctrl+1 ctrl+m");
-        this->main()->showNormal();
-        this->main()->activateWindow();
-        QTest::qWait(150);
+        EXPECT_TRUE(until([&] { return this->main()->isMinimized(); })) << qPrintable(request);
+        x11("xdotool windowactivate " + main);
+        until([&] { return keyWindow() == main || controller->inFullScreen; });
         if (controller->inFullScreen)
             x11("xdotool key Escape");
-        QTest::qWait(150);
+        EXPECT_TRUE(until([&] { return !controller->inFullScreen && keyWindow() == main; }))
+            << qPrintable(request);
         expectWhole(request + ", then back");
     }
     x11("xdotool windowsize " + main + " 1400 880");
