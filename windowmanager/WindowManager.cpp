@@ -1,5 +1,5 @@
-// Through Qt's native interface: one connection, shared with Qt. Replies are freed as xcb asks.
-// The user's last key or click is read from the events themselves, as the X server stamped them.
+// Through Qt's native interface: one connection, shared with Qt; a second of our own only to read
+// the server's time. Replies are freed as xcb asks.
 #include "WindowManager.h"
 
 #include <QGuiApplication>
@@ -44,15 +44,16 @@ static xcb_get_property_reply_t *property(xcb_connection_t *x, xcb_window_t wind
     return reply;
 }
 
-static QList<xcb_window_t> windows(xcb_get_property_reply_t *reply) {
-    const auto *ids = static_cast<const xcb_window_t *>(xcb_get_property_value(reply));
-    return QList<xcb_window_t>(ids, ids + xcb_get_property_value_length(reply) / 4);
+// A property's 32-bit values: windows or atoms.
+static QList<uint32_t> values(xcb_get_property_reply_t *reply) {
+    const auto *ids = static_cast<const uint32_t *>(xcb_get_property_value(reply));
+    return QList<uint32_t>(ids, ids + xcb_get_property_value_length(reply) / 4);
 }
 
 // Whether the window manager takes the request named (_NET_SUPPORTED on the root window).
 static bool supported(xcb_connection_t *x, const char *name) {
     xcb_get_property_reply_t *reply = property(x, root(x), "_NET_SUPPORTED", 4096);
-    const bool listed = reply && windows(reply).contains(atom(x, name));
+    const bool listed = reply && values(reply).contains(atom(x, name));
     free(reply);
     return listed;
 }
@@ -86,7 +87,7 @@ QList<xcb_window_t> stackingOrder() {
     if (!x)
         return {};
     xcb_get_property_reply_t *reply = property(x, root(x), "_NET_CLIENT_LIST_STACKING", 4096);
-    QList<xcb_window_t> stacked = reply ? windows(reply) : QList<xcb_window_t>();
+    QList<xcb_window_t> stacked = reply ? values(reply) : QList<xcb_window_t>();
     free(reply);
     if (!stacked.isEmpty())
         return stacked;

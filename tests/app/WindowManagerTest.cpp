@@ -1,4 +1,4 @@
-// The interface under a real window manager (openbox, on a display of its own): its requests
+// The interface under a desktop's real window manager, on a display of its own: its requests
 // (maximise, resize, minimise, close) and the user's keys and clicks, sent through the X server
 // with wmctrl and xdotool. After each, the whole is checked: one view drawing where the mode says,
 // the full-screen window only in full screen, and every shown panel at its mode's level and
