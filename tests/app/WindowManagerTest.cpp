@@ -25,10 +25,12 @@ bool until(const std::function<bool()> &condition) {
 
 struct WindowManagerTest : InterfaceTest {
     QWidget *main() const { return get("mainWindow"); }
-    void expectWhole(const QString &where) {
+    // The state as it is now, and as it should be.
+    std::pair<QStringList, QStringList> wholeAndExpected() {
         const bool full = controller->inFullScreen;
         QWidget *holder = full ? static_cast<QWidget *>(controller->fullWindow) : main();
-        ASSERT_TRUE(holder) << qPrintable(where);
+        if (!holder)
+            return {{"no window holds the view"}, {}};
         const QWidgetList all = QApplication::allWidgets();
         QStringList whole = {
             seen(view()->parent() == holder->windowHandle(), bool(controller->fullWindow),
@@ -55,6 +57,16 @@ struct WindowManagerTest : InterfaceTest {
                     stacking.indexOf(hex(panel)) > stacking.indexOf(hex(holder)));
             expected << seen(name, full ? 999 : 3, full ? 0.8 : 1, !full, true, true);
         }
+        return {whole, expected};
+    }
+    void expectWhole(const QString &where) {
+        // The window manager restacks in its own time.
+        until([&] {
+            const auto [whole, expected] = wholeAndExpected();
+            return whole == expected;
+        });
+        const auto [whole, expected] = wholeAndExpected();
+        const bool full = controller->inFullScreen;
         EXPECT_EQ(whole, expected) << qPrintable(where);
         EXPECT_TRUE((main()->isMinimized() && !full) || drawing()) << qPrintable(where);
     }
