@@ -5,6 +5,7 @@
 
 #include "Bundle.h"
 #include "Log.h"
+#include "Monitors.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -77,6 +78,7 @@ int applicationMain(int argc, char **argv) {
                message.text);
     QApplication::setApplicationName("Tetravolute");
     QApplication::setWindowIcon(applicationIcon());
+    keepWindowsOnMonitors();
     loadMainInterface();
     return QApplication::exec();
 }

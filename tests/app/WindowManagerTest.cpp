@@ -7,6 +7,11 @@
 
 #include "Windows.h"
 
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <algorithm>
+
 namespace {
 
 // As the X server has it: mapped and not minimised; the window that has the keyboard.
@@ -331,6 +336,80 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     });
     controller->savePicture(nullptr);
     EXPECT_EQ(dialogSeen, "true true") << "the modal dialog and the window it is over";
+}
+
+// Two monitors side by side (Xorg's dummy outputs), the program run as a user runs it: full screen
+// fills the main window's monitor only, and follows the main window to the other. The monitor that
+// holds full screen, the main window and a panel unplugged: full screen covers the remaining one,
+// and leaving it brings both windows back whole there, with the keyboard; plugged in again, full
+// screen works on it.
+TEST(TwoMonitors, FullScreenFollowsTheMainWindowAndOutlivesAMonitor) {
+    QList<QScreen *> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2) << "a display with two monitors";
+    std::sort(screens.begin(), screens.end(),
+              [](QScreen *a, QScreen *b) { return a->geometry().x() < b->geometry().x(); });
+    const QRect left = screens[0]->geometry(), right = screens[1]->geometry();
+    const QString leftName = screens[0]->name(), rightName = screens[1]->name();
+    QTemporaryDir settings;
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment(settings.path()));
+    program.start(TETRAVOLUTE);
+    const QString pid = QString::number(program.processId());
+    const auto shown = [&](const QString &name) {
+        const QString decimal = outputOf("xdotool", {"search", "--sync", "--onlyvisible", "--pid",
+                                                     pid, "--name", "^" + name + "$"});
+        return "0x" + QString::number(decimal.section('\n', 0, 0).toULong(), 16);
+    };
+    const QString main = shown("Tetravolute");
+    ASSERT_TRUE(until([&] { return x11("xprop -id " + main + " WM_STATE").contains("Normal"); }));
+    x11("xdotool windowactivate --sync " + main + " key ctrl+comma");
+    const QString panel = shown("Tetravolute Settings");
+    const auto moveTo = [&](const QString &window, const QRect &monitor) {
+        x11(QString("xdotool windowmove %1 %2 %3")
+                .arg(window)
+                .arg(monitor.x() + 150)
+                .arg(monitor.y() + 150));
+        EXPECT_TRUE(until([&] { return monitor.contains(placeOf(window)); })) << qPrintable(window);
+    };
+    QString full;
+    const auto fullScreen = [&] {
+        x11("xdotool windowactivate --sync " + main + " key space");
+        until([&] {
+            full.clear();
+            for (const QString &window :
+                 x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
+                if (x11("xprop -id " + window + " _NET_WM_STATE").contains("FULLSCREEN"))
+                    full = window;
+            return !full.isEmpty() && (placeOf(full) == left || placeOf(full) == right);
+        });
+        return full.isEmpty() ? QRect() : placeOf(full);
+    };
+    const auto leave = [&] {
+        x11("xdotool key Escape");
+        EXPECT_TRUE(until([&] { return keyWindow() == main; })) << "after leaving full screen";
+    };
+    for (const QRect &monitor : {right, left, right}) {
+        moveTo(main, monitor);
+        EXPECT_EQ(fullScreen(), monitor);
+        leave();
+    }
+    moveTo(panel, right);
+    EXPECT_EQ(fullScreen(), right);
+    x11("xrandr --output " + rightName + " --off");
+    EXPECT_TRUE(until([&] { return placeOf(full) == left; })) << "full screen after unplugging";
+    leave();
+    for (const QString &window : {main, panel})
+        EXPECT_TRUE(until([&] { return left.contains(placeOf(window)); }))
+            << qPrintable(window) << " after unplugging";
+    x11("xrandr --output " + rightName + " --mode 1440x900 --right-of " + leftName);
+    ASSERT_TRUE(until([&] { return QGuiApplication::screens().size() == 2; }));
+    const QRect again = QGuiApplication::screens().constLast()->geometry();
+    moveTo(main, again);
+    EXPECT_EQ(fullScreen(), again) << "plugged in again";
+    leave();
+    x11("wmctrl -i -c " + main);
+    EXPECT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(seen(program.exitStatus(), program.exitCode()), "QProcess::NormalExit 0");
 }
 
 // The program itself, as the window manager sees it: its own icon (64, 128 and 256 pixels) from
