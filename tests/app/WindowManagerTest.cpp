@@ -438,4 +438,30 @@ TEST(ProgramUnderWindowManager, ItsIconFromTheStartAndClosingItEndsIt) {
     EXPECT_EQ(seen(program.exitStatus(), program.exitCode()), "QProcess::NormalExit 0");
 }
 
+// Asked for on the command line, full screen covers the whole monitor in the window manager's
+// full-screen state (GNOME's Wayland session included, the program on its XWayland), and closing
+// it goes back to the main window.
+TEST(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
+    QTemporaryDir settings;
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment(settings.path()));
+    program.start(TETRAVOLUTE, {"--fullscreen"});
+    const QString pid = QString::number(program.processId());
+    QString full, state;
+    EXPECT_TRUE(until([&] {
+        for (const QString &window : x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
+            if (x11("xprop -id " + window + " _NET_WM_STATE").contains("FULLSCREEN"))
+                full = window;
+        state = full.isEmpty() ? "" : x11("xprop -id " + full + " _NET_WM_STATE");
+        return !full.isEmpty() && placeOf(full) == QGuiApplication::primaryScreen()->geometry();
+    })) << qPrintable(full.isEmpty() ? "no full-screen window" : full);
+    EXPECT_FALSE(state.contains("MAXIMIZED")) << qPrintable(state);
+    x11("wmctrl -i -c " + full);
+    EXPECT_TRUE(until([&] { return !x11("xwininfo -id " + full).contains("IsViewable"); }));
+    EXPECT_FALSE(x11("xdotool search --onlyvisible --pid " + pid + " --name Tetravolute").isEmpty())
+        << "the main window shown";
+    program.terminate();
+    EXPECT_TRUE(program.waitForFinished(10000));
+}
+
 } // namespace
