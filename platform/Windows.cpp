@@ -152,7 +152,15 @@ void setIsVisible(QWidget *window, bool visible) {
     // counts as shown to Qt, which may not even have heard of it yet; a hidden one keeps the state:
     // mapped like that, it would show nothing, and openbox would minimise its group with it.
     if (window->isVisible()) {
-        restoreIfIconic(static_cast<xcb_window_t>(window->winId()));
+        // Minimised still, and Qt has heard of it: withdrawn and mapped afresh, since mapped again
+        // a panel whose window above was minimised stays minimised under marco.
+        const auto id = static_cast<xcb_window_t>(window->winId());
+        if (window->isMinimized() && isIconic(id)) {
+            window->hide();
+            window->show();
+        } else {
+            restoreIfIconic(id);
+        }
         return;
     }
     if (window->isMinimized())

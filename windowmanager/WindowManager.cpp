@@ -100,7 +100,7 @@ QList<xcb_window_t> stackingOrder() {
     return stacked;
 }
 
-bool restoreIfIconic(xcb_window_t window) {
+bool isIconic(xcb_window_t window) {
     xcb_connection_t *x = x11Connection();
     if (!x)
         return false;
@@ -108,11 +108,16 @@ bool restoreIfIconic(xcb_window_t window) {
     const bool iconic = reply && xcb_get_property_value_length(reply) >= 4 &&
                         *static_cast<const uint32_t *>(xcb_get_property_value(reply)) == 3;
     free(reply);
-    if (iconic) {
-        xcb_map_window(x, window);
-        xcb_flush(x);
-    }
     return iconic;
+}
+
+bool restoreIfIconic(xcb_window_t window) {
+    xcb_connection_t *x = x11Connection();
+    if (!x || !isIconic(window))
+        return false;
+    xcb_map_window(x, window);
+    xcb_flush(x);
+    return true;
 }
 
 void setTransientFor(xcb_window_t window, xcb_window_t parent) {

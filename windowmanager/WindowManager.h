@@ -20,6 +20,9 @@ QList<xcb_window_t> stackingOrder();
 // by mapping it. The X server's word, which may be newer than what Qt has heard; false, and
 // nothing done, for any other window.
 bool restoreIfIconic(xcb_window_t window);
+// Whether the window manager has minimised the window (its WM_STATE iconic), as the X server has
+// it now; false without X11.
+bool isIconic(xcb_window_t window);
 // Names the window a mapped window floats above (WM_TRANSIENT_FOR); the window manager follows the
 // change. Qt writes the hint only when it maps a window.
 void setTransientFor(xcb_window_t window, xcb_window_t parent);
