@@ -39,6 +39,7 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
          {"axisSwitch! Space => true YES", "axisSwitch! Shift+Space => false YES",
           "aboutHome! Space => true YES", "axisSwitch Space => true NO",
           "axisSwitch Shift+Space => true YES", "axisSwitch Return => true NO",
+          "axisSwitch Num+Enter => true YES", "axisSwitch Return => true NO",
           "zoomSlider Space => false NO", "<axisSwitch Esc => false NO",
           "<axisSwitch Space => false YES"}) {
         QString focus = row.section(' ', 0, 0);
