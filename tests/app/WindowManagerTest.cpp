@@ -159,6 +159,14 @@ QRect placeOf(const QString &window) {
             number("Height:")};
 }
 
+// The shown window of process pid in the window manager's full-screen state; empty if none.
+QString fullScreenWindowOf(const QString &pid) {
+    for (const QString &window : x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
+        if (x11("xprop -id " + window + " _NET_WM_STATE").contains("FULLSCREEN"))
+            return window;
+    return {};
+}
+
 // Full screen as the window manager gives it: the whole monitor in its full-screen state, not
 // maximised into the work area below a desktop's panels, the figure's grey (0.8) along the
 // monitor's top and bottom rows but for the logo in its lower right corner; the open panels over
@@ -375,11 +383,7 @@ TEST(TwoMonitors, FullScreenFollowsTheMainWindowAndOutlivesAMonitor) {
     const auto fullScreen = [&] {
         x11("xdotool windowactivate --sync " + main + " key space");
         until([&] {
-            full.clear();
-            for (const QString &window :
-                 x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
-                if (x11("xprop -id " + window + " _NET_WM_STATE").contains("FULLSCREEN"))
-                    full = window;
+            full = fullScreenWindowOf(pid);
             return !full.isEmpty() && (placeOf(full) == left || placeOf(full) == right);
         });
         return full.isEmpty() ? QRect() : placeOf(full);
@@ -449,9 +453,7 @@ TEST(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
     const QString pid = QString::number(program.processId());
     QString full, state;
     EXPECT_TRUE(until([&] {
-        for (const QString &window : x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
-            if (x11("xprop -id " + window + " _NET_WM_STATE").contains("FULLSCREEN"))
-                full = window;
+        full = fullScreenWindowOf(pid);
         state = full.isEmpty() ? "" : x11("xprop -id " + full + " _NET_WM_STATE");
         return !full.isEmpty() && placeOf(full) == QGuiApplication::primaryScreen()->geometry();
     })) << qPrintable(full.isEmpty() ? "no full-screen window" : full);
