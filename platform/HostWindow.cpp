@@ -1,5 +1,5 @@
-// Our client's event mask on the host is widened, never replaced: Qt selects its own events on the
-// root window through the same connection.
+// The host is heard through Qt's own connection, by a native event filter; of the window itself
+// only our client's event mask on it changes.
 #include "HostWindow.h"
 
 #include "WindowManager.h"
@@ -16,17 +16,11 @@ std::unique_ptr<HostWindow> HostWindow::open(unsigned long id) {
     if (id == 0)
         id = rootWindow;
     const auto window = static_cast<xcb_window_t>(id);
-    xcb_get_window_attributes_reply_t *attributes =
-        xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr);
-    if (attributes) {
-        // Watched before its size is asked: a window going in between is still noticed.
-        const uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-        xcb_change_window_attributes(x, window, XCB_CW_EVENT_MASK, &mask);
-        std::free(attributes);
-    }
+    // Watched before its size is asked: a window going in between is still noticed.
+    const bool watched = selectEvents(window, XCB_EVENT_MASK_STRUCTURE_NOTIFY);
     xcb_get_geometry_reply_t *geometry =
         xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
-    if (!attributes || !geometry) {
+    if (!watched || !geometry) {
         std::free(geometry);
         return nullptr;
     }

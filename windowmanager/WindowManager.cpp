@@ -73,6 +73,33 @@ static void send(xcb_connection_t *x, xcb_window_t window, const char *type,
     xcb_flush(x);
 }
 
+xcb_atom_t atomNamed(const char *name) {
+    xcb_connection_t *x = x11Connection();
+    return x ? atom(x, name, true) : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+QList<uint32_t> propertyValues(xcb_window_t window, const char *name, uint32_t length) {
+    xcb_connection_t *x = x11Connection();
+    xcb_get_property_reply_t *reply = x ? property(x, window, name, length) : nullptr;
+    const QList<uint32_t> held = reply ? values(reply) : QList<uint32_t>();
+    free(reply);
+    return held;
+}
+
+bool selectEvents(xcb_window_t window, uint32_t events) {
+    xcb_connection_t *x = x11Connection();
+    xcb_get_window_attributes_reply_t *attributes =
+        x ? xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr)
+          : nullptr;
+    if (!attributes)
+        return false;
+    const uint32_t mask = attributes->your_event_mask | events;
+    free(attributes);
+    xcb_change_window_attributes(x, window, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(x);
+    return true;
+}
+
 bool windowManagerRunning() {
     xcb_connection_t *x = x11Connection();
     xcb_get_property_reply_t *check =
@@ -109,6 +136,15 @@ bool isIconic(xcb_window_t window) {
                         *static_cast<const uint32_t *>(xcb_get_property_value(reply)) == 3;
     free(reply);
     return iconic;
+}
+
+bool onCurrentWorkspace(xcb_window_t window) {
+    xcb_connection_t *x = x11Connection();
+    if (!x)
+        return true;
+    const QList<uint32_t> on = propertyValues(window, "_NET_WM_DESKTOP", 1);
+    const QList<uint32_t> shown = propertyValues(root(x), "_NET_CURRENT_DESKTOP", 1);
+    return on.isEmpty() || shown.isEmpty() || on[0] == 0xffffffff || on[0] == shown[0];
 }
 
 bool restoreIfIconic(xcb_window_t window) {

@@ -10,6 +10,16 @@
 
 // Qt's connection to the X server; nullptr when the platform is not X11.
 xcb_connection_t *x11Connection();
+// The atom of that name, made if the server has never heard it (to watch for a property nobody
+// has set yet); XCB_ATOM_NONE without X11.
+xcb_atom_t atomNamed(const char *name);
+// A window's property of 32-bit values, at most length of them, as the X server has it now; empty
+// when unset or without X11.
+QList<uint32_t> propertyValues(xcb_window_t window, const char *name, uint32_t length);
+// Adds events to those our client hears from the window, keeping the rest: X keeps one mask for
+// each client and window, and Qt selects its own through the same connection. False when there is
+// no such window, or without X11.
+bool selectEvents(xcb_window_t window, uint32_t events);
 // A window manager has said it runs (_NET_SUPPORTING_WM_CHECK on the root window).
 bool windowManagerRunning();
 // The top-level windows, bottom first: as the window manager lists them
@@ -23,6 +33,9 @@ bool restoreIfIconic(xcb_window_t window);
 // Whether the window manager has minimised the window (its WM_STATE iconic), as the X server has
 // it now; false without X11.
 bool isIconic(xcb_window_t window);
+// Whether the window is on the workspace shown (its _NET_WM_DESKTOP against the root window's
+// _NET_CURRENT_DESKTOP): true on every workspace, where either is unset, and without X11.
+bool onCurrentWorkspace(xcb_window_t window);
 // Names the window a mapped window floats above (WM_TRANSIENT_FOR); the window manager follows the
 // change. Qt writes the hint only when it maps a window.
 void setTransientFor(xcb_window_t window, xcb_window_t parent);
