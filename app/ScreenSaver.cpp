@@ -30,6 +30,7 @@ ScreenSaver::ScreenSaver(unsigned long hostWindow) : host(HostWindow::open(hostW
     if (host->isRoot())
         view->setFlag(Qt::BypassWindowManagerHint);
     view->awakeFromNib();
+    view->drawUnderScreenSavers();
     fit();
     view->show();
     if (host->isRoot())

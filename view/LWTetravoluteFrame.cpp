@@ -6,6 +6,7 @@
 #include "LWTetra.h"
 #include "LWdraw.h"
 #include "Log.h"
+#include "Sight.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -13,6 +14,9 @@
 static constexpr double startDelay = 30.0; // seconds the orientation holds still
 
 void LWTetravoluteView::drawRect(const QRectF &rect) {
+    // Unseen, nothing is drawn and the spin and the rock wait; the waves follow the clock.
+    if (sight && !sight->seen())
+        return;
     w = static_cast<float>(rect.width());
     h = static_cast<float>(rect.height());
     if (tooLarge())

@@ -8,6 +8,7 @@
 #include "Log.h"
 #include "RepeatingTimer.h"
 #include "SettingsTable.h"
+#include "Sight.h"
 
 #include <QScreen>
 #include <algorithm>
@@ -182,12 +183,17 @@ void LWTetravoluteView::resizeGL() {
 }
 
 void LWTetravoluteView::initClock() {
+    sight = new Sight(this);
     new RepeatingTimer(
         1.0 / 30.0, [this] { draw(); }, this); // runs for the view's life
 }
 
 void LWTetravoluteView::draw() {
     display();
+}
+
+void LWTetravoluteView::drawUnderScreenSavers() {
+    sight->ignoreScreenSavers();
 }
 
 void LWTetravoluteView::animateOneFrame() {

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 
+class Sight;
+
 class LWTetravoluteView : public OpenGLView {
     Q_OBJECT
     Q_PROPERTY(QObject *controller MEMBER controller)
@@ -35,9 +37,13 @@ public:
     void initLogo();
     // Projection of the screen's size in points, one unit per point, origin at the centre.
     void resizeGL();
+    // The redraw clock, and what it asks before each frame: whether anybody can see the view.
     void initClock();
-    // One frame of the whole view now; skipped while the view is not exposed.
+    // One frame of the whole view now; skipped while nobody can see the view.
     void draw();
+    // In a screen saver's own window: drawn while the savers and lockers cover the screen, since
+    // they show it. After awakeFromNib.
+    void drawUnderScreenSavers();
     void animateOneFrame();
 
     // Plain stores: the caller persists the value and asks for the redraw. Switches take a
@@ -116,6 +122,7 @@ protected:
     LWSine sizeSine{};     // scale of each copy
     LWSine turnSine{};     // turn of each copy about its corner axis
     OpenGLView *view{};    // always this view
+    Sight *sight{};        // made with the clock; null for a view that draws off screen only
     LWCam cam{};           // orientation in degrees, zoom
     LWVektor o{};          // figure's own orientation, degrees: x rock, y stays 0, z spin
     bool tracking{};       // a mouse drag is under way
