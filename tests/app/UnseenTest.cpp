@@ -1,0 +1,299 @@
+// Nothing is drawn while nobody can see the figure, and drawing comes back once it can be seen:
+// under openbox's real window manager, with the real XScreenSaver, xsecurelock and
+// mate-screensaver, and stand-ins (said so) for the desktops' savers that cannot run here. Frames
+// are counted by the animation's steps, against the ticks of the view's own clock, never against a
+// time.
+#include "InterfaceFixture.h"
+
+#include "LWSineView.h"
+#include "RepeatingTimer.h"
+#include "ScreenSaver.h"
+#include "WindowManager.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+bool succeeds(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+bool until(const std::function<bool()> &condition) {
+    return QTest::qWaitFor(condition, 30000);
+}
+// XScreenSaver's status on the root window, as it writes it: blanked, or not.
+void setSaverStatus(bool blanked) {
+    x11(QString("xprop -root -f _SCREENSAVER_STATUS 32i -set _SCREENSAVER_STATUS %1,0,0")
+            .arg(blanked ? atomNamed("BLANK") : 0));
+}
+// A desktop's screen saver that cannot run here: its name on the session bus and its documented
+// signal, from a connection of the test's own.
+void standIn(const QString &service, const QString &path, bool active) {
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, service);
+    bus.registerService(service);
+    bus.send(QDBusMessage::createSignal(path, service, "ActiveChanged") << active);
+}
+
+// A state nobody sees the figure in: how it comes and how it goes.
+struct Row {
+    const char *state;
+    std::function<void()> hide, show;
+};
+
+struct Unseen : InterfaceTest {
+    void SetUp() override {
+        InterfaceTest::SetUp();
+        load();
+        watchClock(view());
+    }
+    QWidget *main() const { return get("mainWindow"); }
+    void watchClock(QWindow *window) {
+        QObject::connect(window->findChild<RepeatingTimer *>()->findChild<QTimer *>(),
+                         &QTimer::timeout, [this] { ++ticks; });
+    }
+    // Frames stop (five ticks without one), and no frame comes in ten ticks more.
+    bool stopped() {
+        int since = ticks, reads = clockReads;
+        if (!QTest::qWaitFor(
+                [&] {
+                    if (clockReads != reads)
+                        std::tie(since, reads) = std::pair(ticks, clockReads);
+                    return ticks - since >= 5;
+                },
+                15000))
+            return false;
+        const int frames = clockReads, start = ticks;
+        return until([&] { return ticks >= start + 10; }) && clockReads == frames;
+    }
+    // Each row: drawing while seen, none once hidden, drawing again once shown.
+    QString cycle(const std::function<void()> &hide, const std::function<void()> &show) {
+        const bool before = drawing();
+        hide();
+        const bool none = stopped();
+        show();
+        return seen(before, none, drawing());
+    }
+    // Each row cycled in turn: the states where any step failed.
+    void expectEachRow(const std::vector<Row> &rows) {
+        QStringList states, expected;
+        for (const Row &row : rows) {
+            states << seen(row.state, cycle(row.hide, row.show));
+            expected << seen(row.state, "true true true");
+        }
+        EXPECT_EQ(states.join('\n'), expected.join('\n'));
+    }
+    void activate(QWidget *window) { x11("wmctrl -ia " + hex(window)); }
+
+    int ticks = 0;
+};
+
+// GNOME Shell and KWin keep a window on another workspace mapped: there only the workspaces'
+// properties say it is not shown.
+TEST_F(Unseen, NoFrameOnAnotherWorkspace) {
+    x11("wmctrl -n 2");
+    expectEachRow({
+        {"on another workspace", [] { x11("wmctrl -s 1"); }, [] { x11("wmctrl -s 0"); }},
+        {"full screen, on another workspace",
+         [&] {
+             controller->goFullScreen();
+             ASSERT_TRUE(drawing());
+             x11("wmctrl -s 1");
+         },
+         [&] {
+             x11("wmctrl -s 0");
+             ASSERT_TRUE(drawing());
+             controller->leaveFullScreen();
+             activate(main());
+         }},
+    });
+}
+
+TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
+    // A frameless window over the main window whole: the test's, which X treats as any other.
+    QWidget cover(nullptr, Qt::FramelessWindowHint);
+    cover.setGeometry(main()->frameGeometry());
+    QTemporaryDir files;
+    const QString accept = files.filePath("auth_accept"); // xsecurelock takes only auth_ modules
+    QFile script(accept);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 0\n");
+    script.close();
+    script.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+    QFile::remove(QDir::home().filePath(".xscreensaver"));
+    QFile saverFile(QDir::home().filePath(".xscreensaver"));
+    ASSERT_TRUE(saverFile.open(QIODevice::WriteOnly));
+    saverFile.write("mode: blank\n");
+    saverFile.close();
+
+    QProcess xscreensaver, xsecurelock, mate;
+    expectEachRow({
+        {"minimised", [&] { x11("xdotool windowminimize --sync " + hex(main())); },
+         [&] { activate(main()); }},
+        {"covered whole by another window",
+         [&] {
+             cover.show();
+             cover.raise();
+         },
+         [&] { cover.hide(); }},
+        {"XScreenSaver blanks the screen",
+         [&] {
+             // As an ordinary user, which it must be: nobody, in a user namespace of the test's.
+             xscreensaver.start("unshare",
+                                {"-r", "unshare", "--map-user=65534", "--map-group=65534", "-U",
+                                 "xscreensaver", "-no-splash"});
+             ASSERT_TRUE(until([] { return succeeds("xscreensaver-command", {"-time"}); }));
+             x11("xscreensaver-command -activate");
+         },
+         [&] { x11("xscreensaver-command -deactivate"); }},
+        // Where a compositor draws the screen, no window is obscured: the status alone counts.
+        {"XScreenSaver's status alone says blank", [] { setSaverStatus(true); },
+         [] { setSaverStatus(false); }},
+        {"xsecurelock locks the screen",
+         [&] {
+             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+             environment.insert("XSECURELOCK_AUTH", accept);
+             environment.insert("XSECURELOCK_SAVER", "saver_blank");
+             xsecurelock.setProcessEnvironment(environment);
+             xsecurelock.start("xsecurelock", {});
+         },
+         [&] {
+             x11("xdotool key space"); // the module that always accepts unlocks
+             EXPECT_TRUE(xsecurelock.waitForFinished(30000));
+             activate(main());
+         }},
+        {"mate-screensaver blanks the screen",
+         [&] {
+             x11("gsettings set org.mate.screensaver mode blank-only");
+             x11("gsettings set org.mate.screensaver lock-enabled false");
+             mate.start("mate-screensaver", {"--no-daemon"});
+             ASSERT_TRUE(until([] { return succeeds("mate-screensaver-command", {"--query"}); }));
+             x11("mate-screensaver-command --activate");
+         },
+         [&] {
+             x11("mate-screensaver-command --deactivate");
+             activate(main());
+         }},
+        {"GNOME Shell's shield (a stand-in of the test's)",
+         [] { standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", true); },
+         [] { standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", false); }},
+        {"KDE's screen locker (a stand-in of the test's)",
+         [] { standIn("org.freedesktop.ScreenSaver", "/ScreenSaver", true); },
+         [] { standIn("org.freedesktop.ScreenSaver", "/ScreenSaver", false); }},
+    });
+    for (QProcess *daemon : {&xscreensaver, &mate}) {
+        daemon->kill();
+        daemon->waitForFinished();
+    }
+
+    // logind's word, where the machine has it: the session's own lock hint, which its user may set.
+    const QDBusConnectionInterface *system = QDBusConnection::systemBus().interface();
+    if (!system || !system->isServiceRegistered("org.freedesktop.login1")) {
+        std::printf("no logind on this machine's system bus: its LockedHint is not tried here\n");
+        return;
+    }
+    const auto lockHint = [](bool on) {
+        QDBusMessage hint = QDBusMessage::createMethodCall(
+            "org.freedesktop.login1", "/org/freedesktop/login1/session/auto",
+            "org.freedesktop.login1.Session", "SetLockedHint");
+        ASSERT_EQ(QDBusConnection::systemBus().call(hint << on).type(), QDBusMessage::ReplyMessage);
+    };
+    EXPECT_EQ(cycle([&] { lockHint(true); }, [&] { lockHint(false); }), "true true true");
+}
+
+// In a screen saver's host window the figure is drawn while the host shows it, even as the screen
+// savers say they blank the screen (it is what they show), and not while the host hides it.
+TEST_F(Unseen, ASaverWindowIsDrawnWhileItsHostShowsIt) {
+    x11("xdotool windowminimize --sync " + hex(main())); // the main view's frames stop first
+    ASSERT_TRUE(stopped());
+    QWindow host;
+    host.resize(320, 200);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    ScreenSaver saver(host.winId());
+    for (QWindow *window : QGuiApplication::allWindows())
+        if (window != view() && qobject_cast<LWTetravoluteView *>(window))
+            watchClock(window);
+    EXPECT_EQ(cycle([&] { host.hide(); }, [&] { host.show(); }), "true true true");
+    setSaverStatus(true);
+    standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", true);
+    EXPECT_TRUE(drawing());
+    setSaverStatus(false);
+    standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", false);
+}
+
+// A wave editor seen beside a covered main window redraws its plots as its sliders move; the
+// figure shows the change once it is seen again.
+TEST_F(Unseen, APanelSeenBesideACoveredFigureRedrawsItsPlots) {
+    main()->move(0, main()->y()); // room for the panel at its right
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main()->frameGeometry().x() == 0; }));
+    showPanels({"Dist"});
+    QWidget *panel = get("distWindow");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
+    QWidget cover(nullptr, Qt::FramelessWindowHint); // over the figure alone
+    cover.setGeometry(QRect(view()->mapToGlobal(QPoint(0, 0)), view()->geometry().size()));
+    ASSERT_FALSE(cover.geometry().intersects(panel->frameGeometry()))
+        << qPrintable(seen(cover.geometry(), panel->frameGeometry()));
+    cover.show();
+    ASSERT_TRUE(stopped());
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    for (LWSineView *plot : panel->findChildren<LWSineView *>())
+        plot->installEventFilter(&counter);
+    const float amplitude = view()->dist()->a;
+    accessible(get("distAmpSlider"))->valueInterface()->setCurrentValue(0.1); // as a reader would
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints >= 1; })) << counter.paints;
+    EXPECT_NE(view()->dist()->a, amplitude);
+    EXPECT_TRUE(stopped());
+    cover.hide();
+    EXPECT_TRUE(drawing());
+}
+
+// A hundred quick changes, none waited for, leave it drawing when seen and not when unseen.
+TEST_F(Unseen, AHundredQuickChangesLeaveNothingStuck) {
+    x11("wmctrl -n 2");
+    QWidget cover(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    cover.setGeometry(main()->screen()->geometry());
+    for (int i = 0; i < 100; ++i) {
+        const std::function<void()> changes[] = {[&] {
+                                                     cover.show();
+                                                     QCoreApplication::processEvents();
+                                                     cover.hide();
+                                                 },
+                                                 [&] {
+                                                     x11("xdotool windowminimize " + hex(main()));
+                                                     activate(main());
+                                                 },
+                                                 [] {
+                                                     x11("wmctrl -s 1");
+                                                     x11("wmctrl -s 0");
+                                                 },
+                                                 [] {
+                                                     setSaverStatus(true);
+                                                     setSaverStatus(false);
+                                                 }};
+        changes[i % 4]();
+    }
+    EXPECT_TRUE(drawing());
+    cover.show();
+    EXPECT_TRUE(stopped());
+    cover.hide();
+    EXPECT_TRUE(drawing());
+}
+
+} // namespace
