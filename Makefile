@@ -36,8 +36,14 @@ asan: deps
 bench: build
 	$(XVFB) scripts/run-benchmarks $(BUILD)
 
+# make fps STATE=unseen: the program's CPU in each state in which nobody sees the figure (minimised,
+# covered, another workspace, under each screen saver), beside the seen state, on openbox.
 fps: deps program
+ifeq ($(STATE),unseen)
+	tests/support/desktop-display scripts/measure-unseen $(BUILD)/app/tetravolute
+else
 	scripts/measure-fps $(BUILD)/app/tetravolute
+endif
 
 screenshot: deps program
 	scripts/screenshot $(BUILD)/app/tetravolute screenshot.png
