@@ -232,8 +232,8 @@ TEST_F(Unseen, ASaverWindowIsDrawnWhileItsHostShowsIt) {
     standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", false);
 }
 
-// A wave editor seen beside a covered main window redraws its plots as its sliders move; the
-// figure shows the change once it is seen again.
+// A wave editor seen beside a covered main window redraws its plot as its sliders move, and
+// pictures are made as ever; the figure shows the change once it is seen again.
 TEST_F(Unseen, APanelSeenBesideACoveredFigureRedrawsItsPlots) {
     main()->move(0, main()->y()); // room for the panel at its right
     ASSERT_TRUE(QTest::qWaitFor([&] { return main()->frameGeometry().x() == 0; }));
@@ -246,6 +246,10 @@ TEST_F(Unseen, APanelSeenBesideACoveredFigureRedrawsItsPlots) {
         << qPrintable(seen(cover.geometry(), panel->frameGeometry()));
     cover.show();
     ASSERT_TRUE(stopped());
+    // A picture is still made off screen, as Save Picture makes it: the figure on its background.
+    const QImage picture = view()->picture(QSize(160, 100), false);
+    const QRgb background = picture.pixel(0, 0);
+    EXPECT_GT(pixelsWhere(picture, [&](QRgb c) { return c != background; }).size(), 1000);
     struct PaintCounter : QObject {
         int paints = 0;
         bool eventFilter(QObject *, QEvent *event) override {
