@@ -54,7 +54,7 @@ struct Row {
 struct Unseen : InterfaceTest {
     void SetUp() override {
         InterfaceTest::SetUp();
-        load();
+        load("delay=NO\n"); // turning from the first frame
         watchClock(view());
     }
     QWidget *main() const { return get("mainWindow"); }
@@ -298,6 +298,13 @@ TEST_F(Unseen, AHundredQuickChangesLeaveNothingStuck) {
     EXPECT_TRUE(stopped());
     cover.hide();
     EXPECT_TRUE(drawing());
+    // Seen from outside too: the X server's pixels over the figure change as it turns.
+    const QRect area(view()->mapToGlobal(QPoint(0, 0)), view()->geometry().size());
+    const auto shown = [&] {
+        return main()->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    };
+    const QImage before = shown().toImage();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown().toImage() != before; }));
 }
 
 } // namespace
