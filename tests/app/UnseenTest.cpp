@@ -51,6 +51,10 @@ struct Row {
     std::function<void()> hide, show;
 };
 
+Row standInRow(const char *state, const QString &service, const QString &path) {
+    return {state, [=] { standIn(service, path, true); }, [=] { standIn(service, path, false); }};
+}
+
 struct Unseen : InterfaceTest {
     void SetUp() override {
         InterfaceTest::SetUp();
@@ -124,15 +128,10 @@ TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
     QWidget cover(nullptr, Qt::FramelessWindowHint);
     cover.setGeometry(main()->frameGeometry());
     QTemporaryDir files;
-    const QString accept = files.filePath("auth_accept"); // xsecurelock takes only auth_ modules
-    QFile script(accept);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nexit 0\n");
-    script.close();
-    script.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
-    QFile::remove(QDir::home().filePath(".xscreensaver"));
-    QFile saverFile(QDir::home().filePath(".xscreensaver"));
-    ASSERT_TRUE(saverFile.open(QIODevice::WriteOnly));
+    const QString accept = files.filePath("auth_accept"); // a module that accepts anyone
+    ASSERT_TRUE(QFile::link("/bin/true", accept));
+    QFile saverFile(QDir::home().filePath(".xscreensaver")); // XScreenSaver's settings: blank
+    ASSERT_TRUE(saverFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
     saverFile.write("mode: blank\n");
     saverFile.close();
 
@@ -161,11 +160,8 @@ TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
          [] { setSaverStatus(false); }},
         {"xsecurelock locks the screen",
          [&] {
-             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-             environment.insert("XSECURELOCK_AUTH", accept);
-             environment.insert("XSECURELOCK_SAVER", "saver_blank");
-             xsecurelock.setProcessEnvironment(environment);
-             xsecurelock.start("xsecurelock", {});
+             xsecurelock.start("env", {"XSECURELOCK_AUTH=" + accept,
+                                       "XSECURELOCK_SAVER=saver_blank", "xsecurelock"});
          },
          [&] {
              x11("xdotool key space"); // the module that always accepts unlocks
@@ -184,12 +180,10 @@ TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
              x11("mate-screensaver-command --deactivate");
              activate(main());
          }},
-        {"GNOME Shell's shield (a stand-in of the test's)",
-         [] { standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", true); },
-         [] { standIn("org.gnome.ScreenSaver", "/org/gnome/ScreenSaver", false); }},
-        {"KDE's screen locker (a stand-in of the test's)",
-         [] { standIn("org.freedesktop.ScreenSaver", "/ScreenSaver", true); },
-         [] { standIn("org.freedesktop.ScreenSaver", "/ScreenSaver", false); }},
+        standInRow("GNOME Shell's shield (a stand-in of the test's)", "org.gnome.ScreenSaver",
+                   "/org/gnome/ScreenSaver"),
+        standInRow("KDE's screen locker (a stand-in of the test's)", "org.freedesktop.ScreenSaver",
+                   "/ScreenSaver"),
     });
     for (QProcess *daemon : {&xscreensaver, &mate}) {
         daemon->kill();
