@@ -159,6 +159,17 @@ QRect placeOf(const QString &window) {
             number("Height:")};
 }
 
+// The window's frame as the X server has it: the window where it is, grown by the frame the window
+// manager says it gave it (_NET_FRAME_EXTENTS: left, right, top, bottom); empty until framed.
+QRect frameOf(const QWidget *window) {
+    const QStringList frame =
+        x11("xprop -id " + hex(window) + " _NET_FRAME_EXTENTS").section("= ", 1).split(", ");
+    if (frame.size() != 4)
+        return {};
+    return placeOf(hex(window))
+        .adjusted(-frame[0].toInt(), -frame[2].toInt(), frame[1].toInt(), frame[3].toInt());
+}
+
 // The shown window of process pid in the window manager's full-screen state; empty if none.
 QString fullScreenWindowOf(const QString &pid) {
     for (const QString &window : x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
@@ -233,12 +244,10 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
     const QStringList panels = {"prefsWindow", "distWindow", "sizeWindow", "turnWindow"};
-    ASSERT_TRUE(until([&] { // every panel framed (kwin without a decoration: no frame at all)
-        return std::all_of(panels.begin(), panels.end(), [&](const QString &name) {
-            return x11("xprop -id " + hex(get(name)) + " _NET_FRAME_EXTENTS").contains("=");
-        });
+    ASSERT_TRUE(until([&] { // every panel framed, and Qt has heard
+        return std::all_of(panels.begin(), panels.end(),
+                           [&](const QString &name) { return !frameOf(get(name)).isEmpty(); });
     }));
-    QTest::qWait(100); // Qt reads the frame's news too
     // The main window (720 x 450 and its menu bar, centred on 1440 x 900) leaves no room beside it
     // for a panel 460 points wide: the settings go to the screen's left edge, the editors to its
     // right edge, the editors 32 points apart, all tops level with the bottom of the main window's
@@ -248,7 +257,7 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     QList<QRect> places;
     QStringList where;
     for (const QString &name : panels) {
-        const QRect frame = get(name)->frameGeometry();
+        const QRect frame = frameOf(get(name));
         where << seen(name, area.contains(frame), frame.top() >= below,
                       frame.left() == area.left()     ? "left"
                       : frame.right() == area.right() ? "right"
@@ -269,16 +278,17 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
         EXPECT_TRUE(becomesActive(main())) << round;
     }
     for (int i = 0; i < panels.size(); ++i)
-        EXPECT_EQ(get(panels[i])->frameGeometry(), places[i]) << qPrintable(panels[i]);
+        EXPECT_EQ(frameOf(get(panels[i])), places[i]) << qPrintable(panels[i]);
     QWidget *size = get("sizeWindow"); // closed where the user left it, opened there
+    const QRect was = placeOf(hex(size));
     x11("xdotool windowmove " + hex(size) + " 300 400");
-    QTest::qWait(300);
-    const QRect left = size->frameGeometry();
+    ASSERT_TRUE(until([&] { return placeOf(hex(size)) != was && !frameOf(size).isEmpty(); }));
+    const QRect left = frameOf(size);
     x11("wmctrl -i -c " + hex(size));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !size->isVisible(); }));
     controller->showSize(nullptr);
-    QTest::qWait(300);
-    EXPECT_EQ(size->frameGeometry(), left);
+    EXPECT_TRUE(until([&] { return frameOf(size) == left; }))
+        << qPrintable(seen(frameOf(size), left));
 }
 
 // States the program could not leave without the window manager's help: the full-screen window
@@ -293,9 +303,11 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     ASSERT_TRUE(until([&] { return main()->frameGeometry().left() >= 690; }));
     showPanels({"Prefs", "Dist"});
     QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
-    ASSERT_TRUE(until([&] { return onScreen(prefs) && keyWindow() == hex(dist); }));
-    const QRect by = main()->frameGeometry(), left = prefs->frameGeometry(),
-                right = dist->frameGeometry();
+    ASSERT_TRUE(until([&] {
+        return onScreen(prefs) && keyWindow() == hex(dist) && !frameOf(prefs).isEmpty() &&
+               !frameOf(dist).isEmpty();
+    }));
+    const QRect by = frameOf(main()), left = frameOf(prefs), right = frameOf(dist);
     EXPECT_EQ(seen(by.left() - left.right() - 1, left.top() - by.top(),
                    right.right() - main()->screen()->availableGeometry().right(),
                    right.top() - get("centralwidget")->mapToGlobal(QPoint()).y()),
