@@ -12,7 +12,7 @@ std::unique_ptr<HostWindow> HostWindow::open(unsigned long id) {
     xcb_connection_t *x = x11Connection();
     if (!x)
         return nullptr;
-    const xcb_window_t rootWindow = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const xcb_window_t rootWindow = x11RootWindow();
     if (id == 0)
         id = rootWindow;
     const auto window = static_cast<xcb_window_t>(id);

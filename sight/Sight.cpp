@@ -10,19 +10,14 @@
 #include <QWindow>
 #include <cstdlib>
 
-static xcb_window_t rootOf(xcb_connection_t *x) {
-    return xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-}
-
 Sight::Sight(QWindow *window)
     : QObject(window), window(window), locks(new ScreenLocks(this)),
       currentDesktop(atomNamed("_NET_CURRENT_DESKTOP")),
       windowDesktop(atomNamed("_NET_WM_DESKTOP")), saverStatus(atomNamed("_SCREENSAVER_STATUS")),
       blank(atomNamed("BLANK")), lock(atomNamed("LOCK")) {
-    xcb_connection_t *x = x11Connection();
-    if (!x)
+    if (!x11Connection())
         return;
-    selectEvents(rootOf(x), XCB_EVENT_MASK_PROPERTY_CHANGE);
+    selectEvents(x11RootWindow(), XCB_EVENT_MASK_PROPERTY_CHANGE);
     selectEvents(window->winId(),
                  XCB_EVENT_MASK_VISIBILITY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY);
     QCoreApplication::instance()->installNativeEventFilter(this);
@@ -48,7 +43,7 @@ void Sight::reread() {
     while (top->parent())
         top = top->parent();
     elsewhere = !onCurrentWorkspace(top->winId());
-    const QList<uint32_t> status = propertyValues(rootOf(x), "_SCREENSAVER_STATUS", 1);
+    const QList<uint32_t> status = propertyValues(x11RootWindow(), "_SCREENSAVER_STATUS", 1);
     blanked = !status.isEmpty() && (status[0] == blank || status[0] == lock);
 }
 

@@ -17,6 +17,11 @@ static xcb_window_t root(xcb_connection_t *x) {
     return xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
 }
 
+xcb_window_t x11RootWindow() {
+    xcb_connection_t *x = x11Connection();
+    return x ? root(x) : 0;
+}
+
 // XCB_ATOM_NONE when the server has never heard the name and create is false.
 static xcb_atom_t atom(xcb_connection_t *x, const char *name, bool create = false) {
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(

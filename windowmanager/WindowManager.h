@@ -10,6 +10,8 @@
 
 // Qt's connection to the X server; nullptr when the platform is not X11.
 xcb_connection_t *x11Connection();
+// The root window of that connection's screen; 0 without X11.
+xcb_window_t x11RootWindow();
 // The atom of that name, made if the server has never heard it (to watch for a property nobody
 // has set yet); XCB_ATOM_NONE without X11.
 xcb_atom_t atomNamed(const char *name);

@@ -72,7 +72,7 @@ struct ScreenSaver : ::testing::Test {
 // The root window named by its own id, as a daemon without a virtual root names it, is drawn on as
 // the root: below every window, so the host stays blue while the desktop shows the figure.
 TEST_F(ScreenSaver, DrawsInTheWindowItIsGivenAndLeavesItsInputAlone) {
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x11Connection())).data->root;
+    const xcb_window_t root = x11RootWindow();
     saver.setProcessEnvironment(programEnvironment(settings.path()));
     saver.start(TETRAVOLUTE, {"--window-id", QString::number(root)});
     const QPoint corner = host.screen()->geometry().bottomRight(); // the desktop's background
