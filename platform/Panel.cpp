@@ -16,14 +16,20 @@ Panel::Panel(QWidget *parent) : QWidget(parent, Qt::Tool) {
     describeControlsToScreenReaders();
 }
 
+// Placed before its native window is made, a window is placed by its frame's corner (north-west
+// gravity): the window manager puts the frame there, whatever frame it gives the panel.
+void Panel::setVisible(bool visible) {
+    if (visible && !placed && !testAttribute(Qt::WA_WState_Created)) {
+        placed = true;
+        move(firstPlace());
+    }
+    QWidget::setVisible(visible);
+}
+
 // Shown events come before the native window is mapped, when the window manager reads its hints.
 void Panel::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     updateStacking(this);
-    if (placed || !screen())
-        return;
-    placed = true;
-    move(firstPlace());
 }
 
 // The frame a window manager gives the program's windows, as it framed one already shown (the
@@ -38,11 +44,11 @@ static QMargins frameMargins() {
     return {};
 }
 
-// Points, worked out for the frame; the panel is not framed yet, and an unframed window is placed
-// by its inside's corner.
+// The frame's corner, in points, on the screen of the window the panel floats above; the frame's
+// size as the program's other windows are framed.
 QPoint Panel::firstPlace() const {
-    const QRect area = screen()->availableGeometry();
     const QWidget *over = floatsAbove(this);
+    const QRect area = (over ? over->screen() : screen())->availableGeometry();
     const QRect beside = over ? over->frameGeometry() : QRect(area.topLeft(), QSize(0, 0));
     const QMargins margins = frameMargins();
     const QSize frame = size().grownBy(margins);
@@ -57,5 +63,5 @@ QPoint Panel::firstPlace() const {
         y = std::max(y, content->mapToGlobal(QPoint(0, 0)).y() + step);
     }
     y = std::clamp(y, area.top(), area.bottom() + 1 - frame.height());
-    return QPoint(x + margins.left(), y + margins.top());
+    return QPoint(x, y);
 }

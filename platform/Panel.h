@@ -16,6 +16,8 @@ class Panel : public QWidget {
 public:
     Q_INVOKABLE explicit Panel(QWidget *parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 

@@ -64,9 +64,11 @@ QWidget *floatsAbove(const QWidget *panel) {
 }
 
 // Qt reads a window's transient parent only when it maps the window; a shown window gets the
-// hint straight from here.
+// hint straight from here. A native window not made yet is left to be made at its show, whose
+// shown event comes here again: a panel takes its first place before then.
 static void setTransientParent(QWidget *window, QWidget *parent) {
-    window->winId();
+    if (!window->testAttribute(Qt::WA_WState_Created))
+        return;
     QWindow *handle = window->windowHandle();
     QWindow *target = parent ? parent->windowHandle() : nullptr;
     if (!handle || handle->transientParent() == target)
