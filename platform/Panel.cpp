@@ -19,7 +19,7 @@ Panel::Panel(QWidget *parent) : QWidget(parent, Qt::Tool) {
 // Placed before its native window is made, a window is placed by its frame's corner (north-west
 // gravity): the window manager puts the frame there, whatever frame it gives the panel.
 void Panel::setVisible(bool visible) {
-    if (visible && !placed && !testAttribute(Qt::WA_WState_Created)) {
+    if (visible && !placed && !testAttribute(Qt::WA_WState_Created) && screen()) {
         placed = true;
         move(firstPlace());
     }
@@ -48,7 +48,7 @@ static QMargins frameMargins() {
 // size as the program's other windows are framed.
 QPoint Panel::firstPlace() const {
     const QWidget *over = floatsAbove(this);
-    const QRect area = (over ? over->screen() : screen())->availableGeometry();
+    const QRect area = (over && over->screen() ? over->screen() : screen())->availableGeometry();
     const QRect beside = over ? over->frameGeometry() : QRect(area.topLeft(), QSize(0, 0));
     const QMargins margins = frameMargins();
     const QSize frame = size().grownBy(margins);

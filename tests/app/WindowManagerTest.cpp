@@ -25,7 +25,7 @@ QString keyWindow() {
 }
 // Waits for what a window manager does in its own time, however busy the machine is.
 bool until(const std::function<bool()> &condition) {
-    return QTest::qWaitFor(condition, 10000);
+    return QTest::qWaitFor(condition, 30000);
 }
 
 struct WindowManagerTest : InterfaceTest {
