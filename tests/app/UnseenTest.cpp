@@ -99,7 +99,8 @@ struct Unseen : InterfaceTest {
 // GNOME Shell and KWin keep a window on another workspace mapped: there only the workspaces'
 // properties say it is not shown.
 TEST_F(Unseen, NoFrameOnAnotherWorkspace) {
-    x11("wmctrl -n 2");
+    x11("wmctrl -n 2"); // a switch to a workspace not made yet would be ignored
+    ASSERT_TRUE(until([] { return x11("xprop -root _NET_NUMBER_OF_DESKTOPS").contains("= 2"); }));
     expectEachRow({
         {"on another workspace", [] { x11("wmctrl -s 1"); }, [] { x11("wmctrl -s 0"); }},
         {"full screen, on another workspace",
