@@ -12,6 +12,8 @@
 #include "SettingsTable.h"
 #include "Testing.h"
 
+#include <functional>
+
 struct InterfaceTest : ::testing::Test {
     void SetUp() override;
     void TearDown() override;
@@ -59,4 +61,8 @@ inline QString x11(const QString &command) {
 }
 inline QString hex(const QWidget *window) {
     return window ? QString("0x%1").arg(window->winId(), 0, 16) : QString("none");
+}
+// Waits for what a window manager or a host does in its own time, however busy the machine is.
+inline bool until(const std::function<bool()> &condition) {
+    return QTest::qWaitFor(condition, 30000);
 }

@@ -23,9 +23,6 @@
 
 namespace {
 
-bool until(const std::function<bool()> &condition) {
-    return QTest::qWaitFor(condition, 30000);
-}
 // XScreenSaver's status on the root window, as it writes it: blanked, or not.
 void setSaverStatus(bool blanked) {
     x11(QString("xprop -root -f _SCREENSAVER_STATUS 32i -set _SCREENSAVER_STATUS %1,0,0")

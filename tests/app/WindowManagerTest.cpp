@@ -23,10 +23,6 @@ QString keyWindow() {
     // xfwm4 lists a second window after it.
     return x11("xprop -root _NET_ACTIVE_WINDOW").section("# ", 1).section(',', 0, 0).trimmed();
 }
-// Waits for what a window manager does in its own time, however busy the machine is.
-bool until(const std::function<bool()> &condition) {
-    return QTest::qWaitFor(condition, 30000);
-}
 
 struct WindowManagerTest : InterfaceTest {
     QWidget *main() const { return get("mainWindow"); }
