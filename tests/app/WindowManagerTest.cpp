@@ -468,8 +468,9 @@ TEST(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
     EXPECT_FALSE(state.contains("MAXIMIZED")) << qPrintable(state);
     x11("wmctrl -i -c " + full);
     EXPECT_TRUE(until([&] { return !x11("xwininfo -id " + full).contains("IsViewable"); }));
-    EXPECT_FALSE(x11("xdotool search --onlyvisible --pid " + pid + " --name Tetravolute").isEmpty())
-        << "the main window shown";
+    EXPECT_TRUE(until([&] { // mapped again once the window manager has framed it
+        return !x11("xdotool search --onlyvisible --pid " + pid + " --name Tetravolute").isEmpty();
+    })) << "the main window shown";
     program.terminate();
     EXPECT_TRUE(program.waitForFinished(10000));
 }
