@@ -416,6 +416,11 @@ TEST(TwoMonitors, FullScreenFollowsTheMainWindowAndOutlivesAMonitor) {
     x11("xrandr --output " + rightName + " --mode 1440x900 --right-of " + leftName);
     ASSERT_TRUE(until([&] { return QGuiApplication::screens().size() == 2; }));
     const QRect again = QGuiApplication::screens().constLast()->geometry();
+    ASSERT_TRUE(until([&] { // seen by the window manager too, which would keep a window off it
+        return x11("xprop -root _NET_DESKTOP_GEOMETRY")
+            .trimmed()
+            .endsWith(QString("= %1, %2").arg(again.right() + 1).arg(again.bottom() + 1));
+    })) << qPrintable(x11("xprop -root _NET_DESKTOP_GEOMETRY"));
     moveTo(main, again);
     EXPECT_EQ(fullScreen(), again) << "plugged in again";
     leave();
