@@ -354,8 +354,8 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     EXPECT_EQ(dialogSeen, "true true") << "the modal dialog and the window it is over";
 }
 
-// Two monitors side by side (Xorg's dummy outputs, or GNOME's virtual ones), the program run as a
-// user runs it, its settings panel open.
+// Two monitors side by side (Xorg's dummy outputs), the program run as a user runs it, its
+// settings panel open.
 struct TwoMonitors : testing::Test {
     QRect left, right;
     QString leftName, rightName, pid, main, panel, full;
