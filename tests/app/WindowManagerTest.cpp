@@ -367,8 +367,10 @@ struct TwoMonitors : testing::Test {
         ASSERT_EQ(screens.size(), 2) << "a display with two monitors";
         std::sort(screens.begin(), screens.end(),
                   [](QScreen *a, QScreen *b) { return a->geometry().x() < b->geometry().x(); });
-        left = screens[0]->geometry(), right = screens[1]->geometry();
-        leftName = screens[0]->name(), rightName = screens[1]->name();
+        left = screens[0]->geometry();
+        right = screens[1]->geometry();
+        leftName = screens[0]->name();
+        rightName = screens[1]->name();
         program.setProcessEnvironment(programEnvironment(settings.path()));
         program.start(TETRAVOLUTE);
         pid = QString::number(program.processId());
