@@ -7,6 +7,8 @@
 
 #include "Windows.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -22,6 +24,18 @@ bool onScreen(const QWidget *window) {
 QString keyWindow() {
     // xfwm4 lists a second window after it.
     return x11("xprop -root _NET_ACTIVE_WINDOW").section("# ", 1).section(',', 0, 0).trimmed();
+}
+
+// The screen as the user sees it: where GNOME Shell composites it, its own screenshot (under
+// Wayland, XWayland's root window holds none of it); else the X server's root window.
+QImage screenShot(QScreen *screen) {
+    if (!QDBusConnection::sessionBus().interface()->isServiceRegistered(
+            "org.gnome.Shell.Screenshot"))
+        return screen->grabWindow(0).toImage();
+    QTemporaryDir folder;
+    const QString file = folder.filePath("screen.png");
+    outputOf("gnome-screenshot", {"--file", file});
+    return QImage(file);
 }
 
 struct WindowManagerTest : InterfaceTest {
@@ -208,7 +222,7 @@ TEST_F(WindowManagerTest, FullScreenCoversTheMonitorAndKeepsTheKeyboard) {
         EXPECT_TRUE(until([&] { return over(prefs) && over(dist); })) << "after a click";
         QTest::qWait(300); // the click's answers are in: the panels stay over it
         EXPECT_TRUE(over(prefs) && over(dist)) << round;
-        const QImage screen = this->main()->screen()->grabWindow(0).toImage();
+        const QImage screen = screenShot(this->main()->screen());
         const auto notGrey = [&](int y, int from, int to) {
             int count = 0;
             for (int x = from; x < to; ++x)
