@@ -368,11 +368,11 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     EXPECT_EQ(dialogSeen, "true true") << "the modal dialog and the window it is over";
 }
 
-// Two monitors side by side (Xorg's dummy outputs), the program run as a user runs it, its
-// settings panel open.
+// Two monitors side by side (Xorg's dummy outputs, or GNOME's virtual ones), the program run as a
+// user runs it, its settings panel open.
 struct TwoMonitors : testing::Test {
     QRect left, right;
-    QString leftName, rightName, pid, main, panel, full;
+    QString pid, main, panel, full;
     QTemporaryDir settings;
     QProcess program;
 
@@ -383,8 +383,6 @@ struct TwoMonitors : testing::Test {
                   [](QScreen *a, QScreen *b) { return a->geometry().x() < b->geometry().x(); });
         left = screens[0]->geometry();
         right = screens[1]->geometry();
-        leftName = screens[0]->name();
-        rightName = screens[1]->name();
         program.setProcessEnvironment(programEnvironment(settings.path()));
         program.start(TETRAVOLUTE);
         pid = QString::number(program.processId());
@@ -424,6 +422,9 @@ struct TwoMonitors : testing::Test {
         });
         return full.isEmpty() ? QRect() : placeOf(full);
     }
+    static void secondMonitor(const char *how) {
+        outputOf(SOURCE_DIR "/tests/support/second-monitor", {how});
+    }
     void leave() {
         x11("xdotool key Escape");
         EXPECT_TRUE(until([&] { return keyWindow() == main; })) << "after leaving full screen";
@@ -446,13 +447,13 @@ TEST_F(TwoMonitors, FullScreenAndTheWindowsOutliveAMonitor) {
     moveTo(main, right);
     moveTo(panel, right);
     EXPECT_EQ(fullScreen(), right);
-    x11("xrandr --output " + rightName + " --off");
+    secondMonitor("off");
     EXPECT_TRUE(until([&] { return placeOf(full) == left; })) << "full screen after unplugging";
     leave();
     for (const QString &window : {main, panel})
         EXPECT_TRUE(until([&] { return left.contains(placeOf(window)); }))
             << qPrintable(window) << " after unplugging";
-    x11("xrandr --output " + rightName + " --mode 1440x900 --right-of " + leftName);
+    secondMonitor("on");
     ASSERT_TRUE(until([&] { return QGuiApplication::screens().size() == 2; }));
     const QRect again = QGuiApplication::screens().constLast()->geometry();
     ASSERT_TRUE(until([&] { // seen by the window manager too, which would keep a window off it
