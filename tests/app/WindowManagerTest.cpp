@@ -188,6 +188,15 @@ QRect frameOf(const QWidget *window) {
         .adjusted(-frame[0].toInt(), -frame[2].toInt(), frame[1].toInt(), frame[3].toInt());
 }
 
+// The shown window of process pid named name, once there is one. By name: the process shows child
+// windows too (the view's). With --all: by default xdotool takes a window that meets any one
+// condition (the pid alone).
+QString shownWindow(const QString &pid, const QString &name) {
+    const QString decimal = outputOf("xdotool", {"search", "--all", "--sync", "--onlyvisible",
+                                                 "--pid", pid, "--name", "^" + name + "$"});
+    return "0x" + QString::number(decimal.section('\n', 0, 0).toULong(), 16);
+}
+
 // The shown window of process pid in the window manager's full-screen state; empty if none.
 QString fullScreenWindowOf(const QString &pid) {
     for (const QString &window : x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
@@ -394,23 +403,17 @@ struct TwoMonitors : testing::Test {
         program.setProcessEnvironment(programEnvironment(settings.path()));
         program.start(TETRAVOLUTE);
         pid = QString::number(program.processId());
-        main = shown("Tetravolute");
+        main = shownWindow(pid, "Tetravolute");
         ASSERT_TRUE(
             until([&] { return x11("xprop -id " + main + " WM_STATE").contains("Normal"); }));
         x11("xdotool windowactivate --sync " + main + " key ctrl+comma");
-        panel = shown("Tetravolute Settings");
+        panel = shownWindow(pid, "Tetravolute Settings");
     }
     // Closing the main window ends the program, with status 0.
     void TearDown() override {
         x11("wmctrl -i -c " + main);
         EXPECT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(seen(program.exitStatus(), program.exitCode()), "QProcess::NormalExit 0");
-    }
-    QString shown(const QString &name) const {
-        // --all: by default xdotool takes a window that meets any one condition (the pid alone).
-        const QString decimal = outputOf("xdotool", {"search", "--all", "--sync", "--onlyvisible",
-                                                     "--pid", pid, "--name", "^" + name + "$"});
-        return "0x" + QString::number(decimal.section('\n', 0, 0).toULong(), 16);
     }
     void moveTo(const QString &window, const QRect &monitor) {
         x11(QString("xdotool windowmove %1 %2 %3")
@@ -482,9 +485,7 @@ TEST(ProgramUnderWindowManager, ItsIconFromTheStartAndClosingItEndsIt) {
     QProcess program;
     program.setProcessEnvironment(programEnvironment(settings.path()));
     program.start(TETRAVOLUTE);
-    const QString main =
-        x11(QString("xdotool search --sync --onlyvisible --pid %1").arg(program.processId()))
-            .trimmed();
+    const QString main = shownWindow(QString::number(program.processId()), "Tetravolute");
     QString icons;
     until([&] { // read once the window manager has mapped it
         icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
