@@ -190,11 +190,19 @@ QRect frameOf(const QWidget *window) {
 
 // The shown window of process pid named name, once there is one. By name: the process shows child
 // windows too (the view's). With --all: by default xdotool takes a window that meets any one
-// condition (the pid alone).
+// condition (the pid alone). Searched again until found, not with --sync: xdotool ends at the
+// first window that goes while it walks the tree (a desktop panel's, as the panel starts).
 QString shownWindow(const QString &pid, const QString &name) {
-    const QString decimal = outputOf("xdotool", {"search", "--all", "--sync", "--onlyvisible",
-                                                 "--pid", pid, "--name", "^" + name + "$"});
-    return "0x" + QString::number(decimal.section('\n', 0, 0).toULong(), 16);
+    qulonglong window = 0;
+    until([&] {
+        window = outputOf("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid, "--name",
+                                      "^" + name + "$"})
+                     .split('\n')
+                     .first()
+                     .toULongLong();
+        return window != 0;
+    });
+    return "0x" + QString::number(window, 16);
 }
 
 // The shown window of process pid in the window manager's full-screen state; empty if none.
