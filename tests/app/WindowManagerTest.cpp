@@ -191,7 +191,8 @@ QRect frameOf(const QWidget *window) {
 // The shown window of process pid named name, once there is one. By name: the process shows child
 // windows too (the view's). With --all: by default xdotool takes a window that meets any one
 // condition (the pid alone). Searched again until found, not with --sync: xdotool ends at the
-// first window that goes while it walks the tree (a desktop panel's, as the panel starts).
+// first window that goes while it walks the tree (a desktop panel's, as the panel starts). Empty
+// if none shows (xwininfo would wait for a click to name window 0).
 QString shownWindow(const QString &pid, const QString &name) {
     qulonglong window = 0;
     until([&] {
@@ -202,7 +203,7 @@ QString shownWindow(const QString &pid, const QString &name) {
                      .toULongLong();
         return window != 0;
     });
-    return "0x" + QString::number(window, 16);
+    return window ? "0x" + QString::number(window, 16) : QString();
 }
 
 // The shown window of process pid in the window manager's full-screen state; empty if none.
@@ -414,8 +415,16 @@ struct TwoMonitors : testing::Test {
         main = shownWindow(pid, "Tetravolute");
         ASSERT_TRUE(
             until([&] { return x11("xprop -id " + main + " WM_STATE").contains("Normal"); }));
-        x11("xdotool windowactivate --sync " + main + " key ctrl+comma");
+        // The key once the X server gives the main window the keyboard: kwin names it active
+        // before, and a key sent between goes to a window of its own.
+        x11("xdotool windowactivate --sync " + main);
+        ASSERT_TRUE(until([&] {
+            return x11("xdotool getwindowfocus -f").trimmed().toULongLong() ==
+                   main.toULongLong(nullptr, 0);
+        }));
+        x11("xdotool key ctrl+comma");
         panel = shownWindow(pid, "Tetravolute Settings");
+        ASSERT_FALSE(panel.isEmpty());
     }
     // Closing the main window ends the program, with status 0.
     void TearDown() override {
