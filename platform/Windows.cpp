@@ -155,9 +155,10 @@ void setIsVisible(QWidget *window, bool visible) {
     // mapped like that, it would show nothing, and openbox would minimise its group with it.
     if (window->isVisible()) {
         // Minimised still, and Qt has heard of it: withdrawn and mapped afresh, since mapped again
-        // a panel whose window above was minimised stays minimised under marco.
+        // a panel whose window above was minimised stays minimised under marco. A modal dialog is
+        // only mapped again: hidden, it would end the loop it runs in, and the user's choices.
         const auto id = static_cast<xcb_window_t>(window->winId());
-        if (window->isMinimized() && isIconic(id)) {
+        if (window->isMinimized() && isIconic(id) && !window->isModal()) {
             window->hide();
             window->show();
         } else {

@@ -328,11 +328,12 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
 }
 
 // States the program could not leave without the window manager's help: the full-screen window
-// minimised with the panels (and a modal dialog) over it. Every window a command shows is on
-// screen; the panels keep their order into full screen; leaving it gives the main window the
-// keyboard even when a panel had it before. With room beside the main window (moved right, 720
-// points wide: room on its left only) the settings open 8 points left of its frame, level with
-// its top, the distance editor at the screen's right edge below its menu bar.
+// minimised with the panels (and a modal dialog) over it, and the dialog itself minimised, which
+// stays open. Every window a command shows is on screen; the panels keep their order into full
+// screen; leaving it gives the main window the keyboard even when a panel had it before. With room
+// beside the main window (moved right, 720 points wide: room on its left only) the settings open 8
+// points left of its frame, level with its top, the distance editor at the screen's right edge
+// below its menu bar.
 TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     load();
     x11("xdotool windowmove --sync " + hex(main()) + " 700 150");
@@ -378,20 +379,28 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
 
     x11("xdotool key space"); // Save Picture, then the window manager minimises its window
     ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
+    // The window it is over minimised, then the dialog itself: it comes back, still open.
     QString dialogSeen;
     QTimer::singleShot(0, [&] {
-        QWidget *dialog = nullptr;
+        QPointer<QWidget> dialog;
         until([&] { return (dialog = QApplication::activeModalWidget()) && onScreen(dialog); });
-        x11("xdotool windowminimize --sync " + hex(controller->fullWindow));
-        until([&] {
-            return (dialogSeen = seen(onScreen(dialog), onScreen(controller->fullWindow))) ==
-                   "true true";
-        });
+        for (QWidget *minimised : {static_cast<QWidget *>(controller->fullWindow), dialog.data()}) {
+            x11("xdotool windowminimize --sync " + hex(minimised));
+            until([&] {
+                return (dialogSeen = seen(onScreen(dialog), onScreen(controller->fullWindow),
+                                          QApplication::activeModalWidget() == dialog)) ==
+                       "true true true";
+            });
+        }
+        // Closed once the dialog's own loop has run again: shown afresh, it would have ended it.
         if (dialog)
-            dialog->close();
+            QTimer::singleShot(300, dialog, [&, dialog] {
+                dialogSeen = seen(dialogSeen, dialog->isVisible());
+                dialog->close();
+            });
     });
     controller->savePicture(nullptr);
-    EXPECT_EQ(dialogSeen, "true true") << "the modal dialog and the window it is over";
+    EXPECT_EQ(dialogSeen, "true true true true") << "the modal dialog, the window it is over, open";
 }
 
 // Two monitors side by side (Xorg's dummy outputs, or GNOME's virtual ones), the program run as a
