@@ -120,10 +120,11 @@ void setLevel(const QWidgetList &windows, int level) {
         return;
     }
     // A window whose transient parent changes goes right above a new parent that stands above it,
-    // and on top of the windows over a new parent below it (xfwm4, marco): so the hints change top
-    // first when the level rises, bottom first when it falls. Others (openbox) put it on top
-    // either way, but take restacking requests, which settle the order: once the caller's own
-    // requests are out, since raising the window they float above may sort them again (kwin).
+    // and on top of the windows over a new parent below it (marco): so the hints change top first
+    // when the level rises, bottom first when it falls. Others put it on top either way (openbox,
+    // and xfwm4 once it manages the new parent), so restacking requests settle the order: once the
+    // caller's own requests are out, since raising the window they float above may sort them
+    // again (kwin).
     QWidgetList changing = bottomFirst;
     if (!changing.isEmpty() && level > windowLevel(changing.first()))
         std::reverse(changing.begin(), changing.end());

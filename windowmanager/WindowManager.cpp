@@ -211,11 +211,26 @@ bool requestActivation(xcb_window_t window) {
     return true;
 }
 
-bool restackAbove(xcb_window_t window, xcb_window_t sibling) {
+void restackAbove(xcb_window_t window, xcb_window_t sibling) {
     xcb_connection_t *x = x11Connection();
-    if (!x || !windowManagerRunning() || !supported(x, "_NET_RESTACK_WINDOW"))
-        return false;
-    // As a pager asks (2): on the user's behalf, which window managers take from anyone.
-    send(x, window, "_NET_RESTACK_WINDOW", {2, sibling, XCB_STACK_MODE_ABOVE});
-    return true;
+    if (!x || !windowManagerRunning())
+        return;
+    if (supported(x, "_NET_RESTACK_WINDOW")) {
+        // As a pager asks (2): on the user's behalf, which window managers take from anyone.
+        send(x, window, "_NET_RESTACK_WINDOW", {2, sibling, XCB_STACK_MODE_ABOVE});
+        return;
+    }
+    // As a client asks for a reparented window (xfwm4, marco): a ConfigureRequest sent to the
+    // root, since the X server refuses a sibling that is not the frame's own.
+    xcb_configure_request_event_t request = {};
+    request.response_type = XCB_CONFIGURE_REQUEST;
+    request.stack_mode = XCB_STACK_MODE_ABOVE;
+    request.parent = root(x);
+    request.window = window;
+    request.sibling = sibling;
+    request.value_mask = XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE;
+    xcb_send_event(x, 0, root(x),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&request));
+    xcb_flush(x);
 }

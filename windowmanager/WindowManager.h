@@ -41,9 +41,10 @@ bool onCurrentWorkspace(xcb_window_t window);
 // Names the window a mapped window floats above (WM_TRANSIENT_FOR); the window manager follows the
 // change. Qt writes the hint only when it maps a window.
 void setTransientFor(xcb_window_t window, xcb_window_t parent);
-// Asks the window manager to stack window right above sibling (_NET_RESTACK_WINDOW); false, and
-// nothing asked, where it does not take that request. Unlike a raise, never gives the keyboard.
-bool restackAbove(xcb_window_t window, xcb_window_t sibling);
+// Asks the window manager to stack window right above sibling (_NET_RESTACK_WINDOW, or where it
+// does not take that, a ConfigureRequest); nothing with no window manager. Unlike activating it,
+// never gives the keyboard.
+void restackAbove(xcb_window_t window, xcb_window_t sibling);
 // Asks the window manager to give the window the keyboard (_NET_ACTIVE_WINDOW), as of now: the
 // program asks only on a command of the user's; false, and nothing asked, with no window manager.
 bool requestActivation(xcb_window_t window);

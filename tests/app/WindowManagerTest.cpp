@@ -5,6 +5,7 @@
 // translucency, transient for the window it floats above and stacked over it.
 #include "InterfaceFixture.h"
 
+#include "WindowManager.h"
 #include "Windows.h"
 
 #include <QDBusConnection>
@@ -357,6 +358,12 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     x11("xdotool windowactivate --sync " + hex(prefs)); // the lower panel raised, and key
     ASSERT_TRUE(until(
         [&] { return keyWindow() == hex(prefs) && panelsBottomFirst() == QString("dist prefs"); }));
+    // Restacked as asked, also by a window manager that takes no _NET_RESTACK_WINDOW (xfwm4).
+    for (const auto &[window, sibling, order] :
+         {std::tuple(dist, prefs, "prefs dist"), std::tuple(prefs, dist, "dist prefs")}) {
+        restackAbove(window->winId(), sibling->winId());
+        EXPECT_TRUE(until([&] { return panelsBottomFirst() == QString(order); })) << order;
+    }
     x11("xdotool key space");
     ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
     EXPECT_TRUE(until([&] { return panelsBottomFirst() == QString("dist prefs"); }))
