@@ -159,6 +159,7 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
 TEST_F(WindowManagerTest, FullScreenFollowsTheScreensSize) {
     load();
     showPanels({"Prefs", "Dist"});
+    ASSERT_TRUE(until([&] { return keyWindow() == hex(get("distWindow")); }));
     x11("xdotool key space"); // as the user asks: a window manager may keep the keyboard otherwise
     ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
     for (const char *change : {"--newmode 1280x800 60 1280 1300 1320 1340 800 810 820 830",
