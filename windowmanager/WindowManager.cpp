@@ -63,6 +63,14 @@ static bool supported(xcb_connection_t *x, const char *name) {
     return listed;
 }
 
+// An event for the window manager, sent to the root window, where it listens for requests.
+static void sendToRoot(xcb_connection_t *x, const void *event) {
+    xcb_send_event(x, 0, root(x),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   static_cast<const char *>(event));
+    xcb_flush(x);
+}
+
 // A message to the window manager about window, as EWMH writes them.
 static void send(xcb_connection_t *x, xcb_window_t window, const char *type,
                  std::initializer_list<uint32_t> data) {
@@ -72,10 +80,7 @@ static void send(xcb_connection_t *x, xcb_window_t window, const char *type,
     message.window = window;
     message.type = atom(x, type, true);
     std::copy(data.begin(), data.end(), message.data.data32);
-    xcb_send_event(x, 0, root(x),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(x);
+    sendToRoot(x, &message);
 }
 
 xcb_atom_t atomNamed(const char *name) {
@@ -229,8 +234,5 @@ void restackAbove(xcb_window_t window, xcb_window_t sibling) {
     request.window = window;
     request.sibling = sibling;
     request.value_mask = XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE;
-    xcb_send_event(x, 0, root(x),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&request));
-    xcb_flush(x);
+    sendToRoot(x, &request);
 }
