@@ -13,6 +13,7 @@
 #include "Testing.h"
 
 #include <functional>
+#include <map>
 
 struct InterfaceTest : ::testing::Test {
     void SetUp() override;
@@ -26,6 +27,7 @@ struct InterfaceTest : ::testing::Test {
         return object;
     }
     LWTetravoluteView *view() const { return get<LWTetravoluteView>("view"); }
+    QWidget *main() const { return get("mainWindow"); }
     // What the view holds for a setting.
     double field(int setting) const { return viewField(*view(), setting); }
     // Shows the panels by their commands (show + name), in order: all four unless named.
@@ -46,6 +48,15 @@ struct InterfaceTest : ::testing::Test {
     QTemporaryDir folder;
     QHash<QString, QObject *> named;
     LWController *controller = nullptr;
+};
+
+// Paint events per widget, from the moment it is installed on them.
+struct Paints : QObject {
+    std::map<QObject *, int> count;
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        count[watched] += event->type() == QEvent::Paint;
+        return false;
+    }
 };
 
 // What a screen reader is told of the object.

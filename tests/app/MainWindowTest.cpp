@@ -12,17 +12,17 @@
 // kept; the width leads. Any window's change of screen sizes it from its screen again.
 TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     load();
-    QWidget *main = get("mainWindow");
-    const QSize screen = main->screen()->geometry().size(), bar = main->size() - contentSize(main);
+    const QSize screen = main()->screen()->geometry().size(),
+                bar = main()->size() - contentSize(main());
     const int tallest = screen.height() - bar.height();
-    EXPECT_EQ(seen(contentSize(main), main->minimumSize() - bar), seen(screen / 2, screen / 8));
-    setContentSize(main, screen); // larger than fits
+    EXPECT_EQ(seen(contentSize(main()), main()->minimumSize() - bar), seen(screen / 2, screen / 8));
+    setContentSize(main(), screen); // larger than fits
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return contentSize(main) == QSize(screen.width() * tallest / screen.height(), tallest);
-    })) << contentSize(main).width();
-    setContentSize(main, QSize(screen.width() / 3, 100));
+        return contentSize(main()) == QSize(screen.width() * tallest / screen.height(), tallest);
+    })) << contentSize(main()).width();
+    setContentSize(main(), QSize(screen.width() / 3, 100));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return std::abs(contentSize(main).height() - screen.height() / 3) <= 1; }));
+        [&] { return std::abs(contentSize(main()).height() - screen.height() / 3) <= 1; }));
     // The X server's notes of those resizes are all in before the screen changes: a late one would
     // undo the resize that follows.
     xcb_connection_t *x = x11Connection();
@@ -30,7 +30,7 @@ TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
     QTest::qWait(0);
     QEvent moved(QEvent::ScreenChangeInternal);
     QCoreApplication::sendEvent(get("prefsWindow"), &moved);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return contentSize(main) == screen / 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return contentSize(main()) == screen / 2; }));
 }
 
 // Every way to minimise the window (the menu's command, its shortcut, the window manager's)
@@ -41,36 +41,35 @@ TEST_F(InterfaceTest, MainWindowSizesItselfToItsScreen) {
 // program's icon again.
 TEST_F(InterfaceTest, EveryWayOfMinimisingMakesTheIconFromTheFrame) {
     load("drawShades=NO\nlowThresh=0\nhighThresh=0\ncam_orientation_y=0\ncam_orientation_z=90\n");
-    QWidget *main = get("mainWindow");
     const QIcon own(QPixmap(8, 8));
     QApplication::setWindowIcon(own);
-    setContentAspectRatio(main, QSizeF());
-    main->setMinimumSize(0, 0);
+    setContentAspectRatio(main(), QSizeF());
+    main()->setMinimumSize(0, 0);
     for (const auto &[size, minimise] :
          {std::pair<QSize, std::function<void()>>(
-              QSize(801, 600), [&] { QTest::keyClick(main, Qt::Key_M, Qt::ControlModifier); }),
+              QSize(801, 600), [&] { QTest::keyClick(main(), Qt::Key_M, Qt::ControlModifier); }),
           {QSize(600, 801), [&] { get<QAction>("actionMinimize")->trigger(); }},
-          {QSize(601, 600), [&] { main->setWindowState(Qt::WindowMinimized); }}}) {
-        setContentSize(main, size);
+          {QSize(601, 600), [&] { main()->setWindowState(Qt::WindowMinimized); }}}) {
+        setContentSize(main(), size);
         ASSERT_TRUE(QTest::qWaitFor([&] { return view()->QWindow::size() == size; }));
         EXPECT_TRUE(drawing()) << "at the new size";
-        main->setWindowIcon(QIcon());
+        main()->setWindowIcon(QIcon());
         minimise();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return main->isMinimized(); }));
-        const QImage image = main->windowIcon().pixmap(QSize(256, 256)).toImage();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return main()->isMinimized(); }));
+        const QImage image = main()->windowIcon().pixmap(QSize(256, 256)).toImage();
         const auto top = [&](QRgb colour) { // the colour's highest row
             return pixelsWhere(image, [&](QRgb c) { return c == colour; }).boundingRect().top();
         };
-        EXPECT_EQ(seen(main->windowIcon().availableSizes(),
+        EXPECT_EQ(seen(main()->windowIcon().availableSizes(),
                        pixelsWhere(image, [](QRgb c) { return qAlpha(c) != 255 && c != 0; }).size(),
                        image.pixel(0, 0), top(0xff000000) < top(0xffffffff)),
                   "QList(QSize(256, 256)) 0 0 true"); // the dark figure's corner up
         const QPoint centre =
             pixelsWhere(image, [](QRgb c) { return qAlpha(c); }).boundingRect().center();
         EXPECT_LE((centre - QPoint(128, 128)).manhattanLength(), 2) << centre.x() << centre.y();
-        main->showNormal();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMinimized(); }));
-        EXPECT_EQ(main->windowIcon().cacheKey(), own.cacheKey());
+        main()->showNormal();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !main()->isMinimized(); }));
+        EXPECT_EQ(main()->windowIcon().cacheKey(), own.cacheKey());
     }
     QApplication::setWindowIcon(QIcon());
 }
@@ -97,7 +96,6 @@ void answer(std::vector<std::function<void(QWidget *)>> steps, QWidget *last = n
 // user says so.
 TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
     load();
-    QWidget *main = get("mainWindow");
     QString offered, refused, kept, asked;
     const auto field = [](QWidget *dialog) { return dialog->findChild<QLineEdit *>(); };
     const auto reply = [](QString *said, int button) { // a message box: what it said, the reply
@@ -128,15 +126,15 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
                 field(dialog)->setText(folder.filePath("shot"));
                 qobject_cast<QDialog *>(dialog)->accept();
             }});
-    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(main(), Qt::Key_S, Qt::ControlModifier);
     const QImage saved(folder.filePath("shot.png"));
-    EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha(), main->windowTitle()),
+    EXPECT_EQ(seen(saved.size(), saved.pixelColor(0, 0).alpha(), main()->windowTitle()),
               "QSize(1920, 1080) 0 Picture saved to " + folder.filePath("shot.png") +
                   " — Tetravolute");
-    EXPECT_EQ(offered,
-              "tetravolute--.png choose Size: " +
-                  seen(view()->QWindow::size(), main->screen()->size() * main->devicePixelRatio()) +
-                  " QSize(1920, 1080) QSize(3840, 2160) QSize(7680, 4320)");
+    EXPECT_EQ(offered, "tetravolute--.png choose Size: " +
+                           seen(view()->QWindow::size(),
+                                main()->screen()->size() * main()->devicePixelRatio()) +
+                           " QSize(1920, 1080) QSize(3840, 2160) QSize(7680, 4320)");
     EXPECT_TRUE(refused.contains("not saved: JPG pictures have no transparency"))
         << qPrintable(refused);
     EXPECT_EQ(kept, seen(folder.filePath("shot.jpg"), true, true, folder.filePath("shot.jpg")));
@@ -147,7 +145,7 @@ TEST_F(InterfaceTest, SavePictureWritesWhatTheDialogAsksFor) {
             },
             reply(&asked, QMessageBox::No),
             [&](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); }});
-    QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(main(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(asked, folder.filePath("shot.png") + " already exists. Replace it?");
     EXPECT_EQ(QFileInfo(folder.filePath("shot.png")).lastModified(), written);
     EXPECT_FALSE(QFile::exists(folder.filePath("shot.jpg")));

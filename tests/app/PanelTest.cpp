@@ -8,17 +8,7 @@
 #include "WindowManager.h"
 #include "Windows.h"
 
-#include <map>
 #include <set>
-
-// Paint events per widget, from the moment it is installed on them.
-struct Paints : QObject {
-    std::map<QObject *, int> count;
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        count[watched] += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 // Every control shows its value (the file's, else the default) and says it to a screen reader,
 // by name, in the panel's units, with its range and step, controlling its value label; a click
@@ -153,14 +143,13 @@ TEST_F(InterfaceTest, PlotShowsTheLiveRecordOverOnePeriod) {
 // to help; Close Panels closes exactly the about, help and wave panels.
 TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     load();
-    QWidget *main = get("mainWindow");
-    QTest::keyClick(main, Qt::Key_Comma, Qt::ControlModifier);
+    QTest::keyClick(main(), Qt::Key_Comma, Qt::ControlModifier);
     QTest::keyClick(get("prefsWindow"), Qt::Key_2, Qt::ControlModifier); // from a panel
-    QTest::keyClick(main, Qt::Key_1, Qt::ControlModifier);
+    QTest::keyClick(main(), Qt::Key_1, Qt::ControlModifier);
     accessible(get("turnButton"))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
-    QTest::keyClick(main, Qt::Key_F1);
+    QTest::keyClick(main(), Qt::Key_F1);
     get<QAction>("actionAbout")->trigger();
     const auto shown = [this] {
         QStringList panels;
@@ -179,7 +168,7 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
     for (const char *panel : {"distWindow", "sizeWindow", "turnWindow"})
         EXPECT_EQ(firstResponder(get(panel)), view()) << panel;
     get<QAction>("actionClosePanels")->trigger();
-    EXPECT_EQ(seen(shown(), main->isVisible()), "prefsWindow 3 true Tetravolute Settings true");
+    EXPECT_EQ(seen(shown(), main()->isVisible()), "prefsWindow 3 true Tetravolute Settings true");
     get("prefsWindow")->close();
     controller->goFullScreen(); // shown first there, each floats over the full-screen window
     QWidget *full = controller->fullWindow;
@@ -187,7 +176,7 @@ TEST_F(InterfaceTest, CommandsShowAndClosePanels) {
         QTest::keySequence(full, QKeySequence(keys));
     get<QAction>("actionAbout")->trigger();
     EXPECT_EQ(shown().count(" 999 true"), 6) << qPrintable(shown());
-    orderFront(main); // within its level: the higher levels stay over it, each in its own order
+    orderFront(main()); // within its level: the higher levels stay over it, each in its own order
     xcb_flush(x11Connection()); // before another client asks the X server, which has no manager
     const QString children = x11("xwininfo -root -children"); // top first
     QMap<int, QString> stacked;

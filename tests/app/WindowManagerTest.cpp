@@ -40,7 +40,6 @@ QImage screenShot(QScreen *screen) {
 }
 
 struct WindowManagerTest : InterfaceTest {
-    QWidget *main() const { return get("mainWindow"); }
     // The state as it is now, and as it should be.
     std::pair<QStringList, QStringList> wholeAndExpected() {
         const bool full = controller->inFullScreen;
@@ -64,10 +63,13 @@ struct WindowManagerTest : InterfaceTest {
             QWidget *panel = get(name);
             if (!panel->isVisible())
                 continue;
-            // Its level, translucency, the window it is transient for, and that it is stacked over
-            // it.
+            // Its level, translucency (as the window manager reads it), the window it is transient
+            // for, and that it is stacked over it.
+            const QString opacity =
+                x11("xprop -id " + hex(panel) + " _NET_WM_WINDOW_OPACITY").section("= ", 1);
             whole << seen(
-                name, windowLevel(panel), panel->windowOpacity(), isOpaque(panel),
+                name, windowLevel(panel), opacity.isEmpty() ? 1 : opacity.toDouble() / 0xffffffff,
+                isOpaque(panel),
                 x11("xprop -id " + hex(panel) + " WM_TRANSIENT_FOR").contains("# " + hex(holder)),
                 main()->isMinimized() ||
                     stacking.indexOf(hex(panel)) > stacking.indexOf(hex(holder)));
@@ -191,22 +193,26 @@ QRect frameOf(const QWidget *window) {
         .adjusted(-frame[0].toInt(), -frame[2].toInt(), frame[1].toInt(), frame[3].toInt());
 }
 
-// The shown window of process pid named name, once there is one. By name: the process shows child
+// The shown window of process pid named name, once the window manager has mapped it (WM_STATE
+// Normal). By name: the process shows child
 // windows too (the view's). With --all: by default xdotool takes a window that meets any one
 // condition (the pid alone). Searched again until found, not with --sync: xdotool ends at the
 // first window that goes while it walks the tree (a desktop panel's, as the panel starts). Empty
 // if none shows (xwininfo would wait for a click to name window 0).
 QString shownWindow(const QString &pid, const QString &name) {
-    qulonglong window = 0;
+    QString window;
     until([&] {
-        window = outputOf("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid, "--name",
-                                      "^" + name + "$"})
-                     .split('\n')
-                     .first()
-                     .toULongLong();
-        return window != 0;
+        const qulonglong id = outputOf("xdotool", {"search", "--all", "--onlyvisible", "--pid", pid,
+                                                   "--name", "^" + name + "$"})
+                                  .split('\n')
+                                  .first()
+                                  .toULongLong();
+        const QString found = "0x" + QString::number(id, 16);
+        if (id && x11("xprop -id " + found + " WM_STATE").contains("Normal"))
+            window = found;
+        return !window.isEmpty();
     });
-    return window ? "0x" + QString::number(window, 16) : QString();
+    return window;
 }
 
 // The shown window of process pid in the window manager's full-screen state; empty if none.
@@ -226,8 +232,7 @@ QString fullScreenWindowOf(const QString &pid) {
 TEST_F(WindowManagerTest, FullScreenCoversTheMonitorAndKeepsTheKeyboard) {
     load();
     showPanels({"Prefs", "Dist"});
-    QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(dist); }));
+    ASSERT_TRUE(until([&] { return keyWindow() == hex(get("distWindow")); }));
     const QString main = hex(this->main());
     const QRect before = placeOf(main), monitor = this->main()->screen()->geometry();
     for (int round = 0; round < 2; ++round) {
@@ -242,15 +247,8 @@ TEST_F(WindowManagerTest, FullScreenCoversTheMonitorAndKeepsTheKeyboard) {
         x11(QString("xdotool mousemove %1 %2 click 1")
                 .arg(monitor.center().x())
                 .arg(monitor.center().y()));
-        const auto over = [&](const QWidget *panel) {
-            const QString stacking = x11("xprop -root _NET_CLIENT_LIST_STACKING");
-            return stacking.indexOf(hex(panel)) > stacking.indexOf(full) &&
-                   x11("xprop -id " + hex(panel) + " _NET_WM_WINDOW_OPACITY")
-                       .contains("3435973836");
-        };
-        EXPECT_TRUE(until([&] { return over(prefs) && over(dist); })) << "after a click";
         QTest::qWait(300); // the click's answers are in: the panels stay over it
-        EXPECT_TRUE(over(prefs) && over(dist)) << round;
+        expectWhole("after a click");
         const QImage screen = screenShot(this->main()->screen());
         const auto notGrey = [&](int y, int from, int to) {
             int count = 0;
@@ -412,13 +410,30 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     EXPECT_EQ(dialogSeen, "true true true true") << "the modal dialog, the window it is over, open";
 }
 
-// Two monitors side by side (Xorg's dummy outputs, or GNOME's virtual ones), the program run as a
-// user runs it, its settings panel open.
-struct TwoMonitors : testing::Test {
-    QRect left, right;
-    QString pid, main, panel, full;
+// The program run as a user runs it, with settings of its own. Closing its main window ends it,
+// panels and full screen and all, with status 0.
+struct ProgramUnderWindowManager : testing::Test {
     QTemporaryDir settings;
     QProcess program;
+    QString pid, main;
+
+    void start(const QStringList &arguments = {}) {
+        program.setProcessEnvironment(programEnvironment(settings.path()));
+        program.start(TETRAVOLUTE, arguments);
+        pid = QString::number(program.processId());
+    }
+    void TearDown() override {
+        x11("wmctrl -i -c " + main);
+        EXPECT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(seen(program.exitStatus(), program.exitCode()), "QProcess::NormalExit 0");
+    }
+};
+
+// Two monitors side by side (Xorg's dummy outputs, or GNOME's virtual ones), the program's settings
+// panel open.
+struct TwoMonitors : ProgramUnderWindowManager {
+    QRect left, right;
+    QString panel, full;
 
     void SetUp() override {
         QList<QScreen *> screens = QGuiApplication::screens();
@@ -427,12 +442,8 @@ struct TwoMonitors : testing::Test {
                   [](QScreen *a, QScreen *b) { return a->geometry().x() < b->geometry().x(); });
         left = screens[0]->geometry();
         right = screens[1]->geometry();
-        program.setProcessEnvironment(programEnvironment(settings.path()));
-        program.start(TETRAVOLUTE);
-        pid = QString::number(program.processId());
+        start();
         main = shownWindow(pid, "Tetravolute");
-        ASSERT_TRUE(
-            until([&] { return x11("xprop -id " + main + " WM_STATE").contains("Normal"); }));
         // The key once the X server gives the main window the keyboard: kwin names it active
         // before, and a key sent between goes to a window of its own.
         x11("xdotool windowactivate --sync " + main);
@@ -443,12 +454,6 @@ struct TwoMonitors : testing::Test {
         x11("xdotool key ctrl+comma");
         panel = shownWindow(pid, "Tetravolute Settings");
         ASSERT_FALSE(panel.isEmpty());
-    }
-    // Closing the main window ends the program, with status 0.
-    void TearDown() override {
-        x11("wmctrl -i -c " + main);
-        EXPECT_TRUE(program.waitForFinished(10000));
-        EXPECT_EQ(seen(program.exitStatus(), program.exitCode()), "QProcess::NormalExit 0");
     }
     void moveTo(const QString &window, const QRect &monitor) {
         x11(QString("xdotool windowmove %1 %2 %3")
@@ -512,39 +517,13 @@ TEST_F(TwoMonitors, FullScreenAndTheWindowsOutliveAMonitor) {
     leave();
 }
 
-// The program itself, as the window manager sees it: its own icon (64, 128 and 256 pixels) from
-// the start, and none of the film's libraries; closing the main window ends it, panels and full
-// screen and all, with status 0.
-TEST(ProgramUnderWindowManager, ItsIconFromTheStartAndClosingItEndsIt) {
-    QTemporaryDir settings;
-    QProcess program;
-    program.setProcessEnvironment(programEnvironment(settings.path()));
-    program.start(TETRAVOLUTE);
-    const QString main = shownWindow(QString::number(program.processId()), "Tetravolute");
-    QString icons;
-    until([&] { // read once the window manager has mapped it
-        icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
-        return x11("xprop -id " + main + " WM_STATE").contains("Normal");
-    });
-    EXPECT_EQ(seen(icons.count("Icon ("), icons.contains("(64 x 64)"),
-                   icons.contains("(256 x 256)"), filmLibraries(program.processId())),
-              "3 true true QList()");                // the film's libraries load only for a film
-    x11("xdotool key --delay 150 ctrl+comma space"); // the settings panel, then full screen
-    QTest::qWait(300);
-    x11("wmctrl -i -c " + main);
-    EXPECT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(seen(program.exitStatus(), program.exitCode()), "QProcess::NormalExit 0");
-}
-
 // Asked for on the command line, full screen covers the whole monitor in the window manager's
 // full-screen state (GNOME's Wayland session included, the program on its XWayland), and closing
-// it goes back to the main window.
-TEST(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
-    QTemporaryDir settings;
-    QProcess program;
-    program.setProcessEnvironment(programEnvironment(settings.path()));
-    program.start(TETRAVOLUTE, {"--fullscreen"});
-    const QString pid = QString::number(program.processId());
+// it goes back to the main window. The program as the window manager sees it: its own icon (64,
+// 128 and 256 pixels), and none of the film's libraries; then the settings panel and full screen,
+// which closing the main window ends with it.
+TEST_F(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
+    start({"--fullscreen"});
     QString full, state;
     EXPECT_TRUE(until([&] {
         full = fullScreenWindowOf(pid);
@@ -554,12 +533,13 @@ TEST(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
     EXPECT_FALSE(state.contains("MAXIMIZED")) << qPrintable(state);
     x11("wmctrl -i -c " + full);
     EXPECT_TRUE(until([&] { return !x11("xwininfo -id " + full).contains("IsViewable"); }));
-    EXPECT_TRUE(until([&] { // mapped again once the window manager has framed it
-        return !x11("xdotool search --all --onlyvisible --pid " + pid + " --name Tetravolute")
-                    .isEmpty();
-    })) << "the main window shown";
-    program.terminate();
-    EXPECT_TRUE(program.waitForFinished(10000));
+    main = shownWindow(pid, "Tetravolute"); // mapped again once the window manager has framed it
+    const QString icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
+    EXPECT_EQ(seen(main.isEmpty(), icons.count("Icon ("), icons.contains("(64 x 64)"),
+                   icons.contains("(256 x 256)"), filmLibraries(program.processId())),
+              "false 3 true true QList()");          // the film's libraries load only for a film
+    x11("xdotool key --delay 150 ctrl+comma space"); // the settings panel, then full screen
+    QTest::qWait(300);
 }
 
 } // namespace
