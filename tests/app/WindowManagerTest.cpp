@@ -135,6 +135,9 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
         // Minimised, and brought back as the task bar does it.
         x11("xdotool key --delay 150 ctrl+comma ctrl+1 ctrl+m");
         EXPECT_TRUE(until([&] { return this->main()->isMinimized(); })) << qPrintable(request);
+        const QString icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
+        EXPECT_EQ(seen(icons.count("Icon ("), icons.contains("(256 x 256)")), "1 true")
+            << "the figure's snapshot, " << qPrintable(request);
         x11("xdotool windowactivate " + main);
         until([&] { return keyWindow() == main || controller->inFullScreen; });
         if (controller->inFullScreen)
@@ -307,6 +310,14 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
               QStringList(
                   {"prefsWindow true true left 0 false", "distWindow true true right 0 false",
                    "sizeWindow true true right 32 false", "turnWindow true true right 32 false"}));
+    // F6 and Shift+F6 go through them in reading order, then to the main window, each given the
+    // keyboard by the window manager.
+    for (const QString row : {"F6 sizeWindow", "F6 turnWindow", "F6 mainWindow", "F6 prefsWindow",
+                              "shift+F6 mainWindow"}) {
+        x11("xdotool key " + row.section(' ', 0, 0));
+        EXPECT_TRUE(until([&] { return keyWindow() == hex(get(row.section(' ', 1))); }))
+            << qPrintable(row);
+    }
     for (int round = 0; round < 3; ++round) {
         x11("xdotool key space");
         QTest::qWait(400);
