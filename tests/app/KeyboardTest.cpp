@@ -40,8 +40,8 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
           "aboutHome! Space => true YES", "axisSwitch Space => true NO",
           "axisSwitch Shift+Space => true YES", "axisSwitch Return => true NO",
           "axisSwitch Num+Enter => true YES", "axisSwitch Return => true NO",
-          "zoomSlider Space => false NO", "<axisSwitch Esc => false NO",
-          "<axisSwitch Space => false YES"}) {
+          "zoomSlider Space => false NO", "zoomSlider Ctrl+F => true NO",
+          "<axisSwitch Esc => false NO", "<axisSwitch Space => false YES"}) {
         QString focus = row.section(' ', 0, 0);
         QWidget *target = focus.endsWith('!') ? get(focus.chopped(1)) : nullptr;
         while (!target && QApplication::focusWidget() != named.value(focus.remove('<')))

@@ -16,8 +16,8 @@
 // the next start). A wave's step writes its four keys and redraws both its plots, and one the
 // range rule refuses (size sits at d + a = 1, turn at d - a = -1) changes nothing. The depths
 // stay ordered, the moved one keeping its value; a mixed switch counts as on; a value set by a
-// screen reader is the user's. Each switch shows its own key: with two more patterns, any two
-// switches differ in one of the three.
+// screen reader is the user's; Page Up moves a slider a tenth of its steps. Each switch shows its
+// own key: with two more patterns, any two switches differ in one of the three.
 TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
     const QString file = "drawShades=NO\ndrawAxis=YES\ncam_zoom=3\nsize_amp=0.5\nsize_delta=0.5\n"
                          "turn_amp=0.25\nturn_delta=-0.75\n";
@@ -103,8 +103,9 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
     get<Switch>("smoothSwitch")->setIntValue(-1);
     controller->updateSettings(get("axisSwitch")); // any switch re-reads all six
     accessible(get("zoomSlider"))->valueInterface()->setCurrentValue(1.0);
+    QTest::keyClick(get("zoomSlider"), Qt::Key_PageUp); // 7 of its 75 steps of 0.05
     EXPECT_EQ(seen(field(DrawSmooth), stored("drawSmooth"), field(CamZoom), stored("cam_zoom")),
-              "1 YES 1 1");
+              "1 YES 1.35 1.35");
 }
 
 // The plot, rendered into an image (top row first): one period across the whole width, +1 at
