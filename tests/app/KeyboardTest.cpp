@@ -72,8 +72,8 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
 // F6 (and the Window menu's Next Panel) visits the program's shown windows (panels in reading
 // order, then the main window; a minimised one not), a panel's first control taking the keyboard
 // focus with its focus ring showing, as when the distance editor opens; Ctrl+W closes a panel
-// only; F10 opens the first menu, Shift+F10 and the Menu key the view's; a menu's access key
-// picks its item.
+// only; F10 opens the first menu, Shift+F10, the Menu key and a right click the view's; a menu's
+// access key picks its item.
 TEST_F(InterfaceTest, WindowAndMenuKeys) {
     load();
     QWidget *main = get("mainWindow"), *prefs = get("prefsWindow");
@@ -108,9 +108,13 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
         "NO false false true");
     main->activateWindow();
     ASSERT_TRUE(becomesActive(main));
-    for (const QString row : {"F10 => menuTetravolute", "Shift+F10 => contextMenu",
-                              "Menu => contextMenu", "Alt+W => menuWindow"}) {
-        QTest::keySequence(main, QKeySequence(row.section(' ', 0, 0)));
+    for (const QString row :
+         {"F10 => menuTetravolute", "Shift+F10 => contextMenu", "Menu => contextMenu",
+          "click => contextMenu", "Alt+W => menuWindow"}) {
+        if (row.startsWith("click")) // a right click on the figure
+            QTest::mouseClick(view(), Qt::RightButton, {}, QPoint(20, 20));
+        else
+            QTest::keySequence(main, QKeySequence(row.section(' ', 0, 0)));
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }))
             << qPrintable(row);
         EXPECT_EQ(QApplication::activePopupWidget()->objectName(), row.section(" => ", 1));
