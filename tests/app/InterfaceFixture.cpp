@@ -29,10 +29,9 @@ void InterfaceTest::load(const QByteArray &settings) {
     writeSettings(settings);
     named = loadInterface();
     controller = get<LWController>("controller");
-    QWidget *main = get("mainWindow");
-    ASSERT_TRUE(controller && QTest::qWaitForWindowExposed(main));
-    main->activateWindow(); // shortcuts need an active window
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    ASSERT_TRUE(controller && QTest::qWaitForWindowExposed(main()));
+    main()->activateWindow(); // shortcuts need an active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
 }
 
 void InterfaceTest::showPanels(const QStringList &names) {

@@ -76,7 +76,7 @@ TEST_F(InterfaceTest, SpaceAndReturnGoToAKeyboardFocusedControlElseToTheView) {
 // access key picks its item.
 TEST_F(InterfaceTest, WindowAndMenuKeys) {
     load();
-    QWidget *main = get("mainWindow"), *prefs = get("prefsWindow");
+    QWidget *prefs = get("prefsWindow");
     showPanels({"Prefs", "Size"});
     get("sizeWindow")->showMinimized();
     controller->showDist(nullptr);
@@ -102,19 +102,19 @@ TEST_F(InterfaceTest, WindowAndMenuKeys) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // the keyboard's control
     QTest::keyClick(prefs, Qt::Key_W, Qt::ControlModifier);
-    QTest::keyClick(main, Qt::Key_W, Qt::ControlModifier);
-    EXPECT_EQ(
-        seen(stored("drawShades"), controller->inFullScreen, prefs->isVisible(), main->isVisible()),
-        "NO false false true");
-    main->activateWindow();
-    ASSERT_TRUE(becomesActive(main));
+    QTest::keyClick(main(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(seen(stored("drawShades"), controller->inFullScreen, prefs->isVisible(),
+                   main()->isVisible()),
+              "NO false false true");
+    main()->activateWindow();
+    ASSERT_TRUE(becomesActive(main()));
     for (const QString row :
          {"F10 => menuTetravolute", "Shift+F10 => contextMenu", "Menu => contextMenu",
           "click => contextMenu", "Alt+W => menuWindow"}) {
         if (row.startsWith("click")) // a right click on the figure
             QTest::mouseClick(view(), Qt::RightButton, {}, QPoint(20, 20));
         else
-            QTest::keySequence(main, QKeySequence(row.section(' ', 0, 0)));
+            QTest::keySequence(main(), QKeySequence(row.section(' ', 0, 0)));
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }))
             << qPrintable(row);
         EXPECT_EQ(QApplication::activePopupWidget()->objectName(), row.section(" => ", 1));

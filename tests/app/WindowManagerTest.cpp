@@ -197,11 +197,11 @@ QRect frameOf(const QWidget *window) {
 }
 
 // The shown window of process pid named name, once the window manager has mapped it (WM_STATE
-// Normal). By name: the process shows child
-// windows too (the view's). With --all: by default xdotool takes a window that meets any one
-// condition (the pid alone). Searched again until found, not with --sync: xdotool ends at the
-// first window that goes while it walks the tree (a desktop panel's, as the panel starts). Empty
-// if none shows (xwininfo would wait for a click to name window 0).
+// Normal). By name: the process shows child windows too (the view's). With --all: by default
+// xdotool takes a window that meets any one condition (the pid alone). Searched again until found,
+// not with --sync: xdotool ends at the first window that goes while it walks the tree (a desktop
+// panel's, as the panel starts). Empty if none shows (xwininfo would wait for a click to name
+// window 0).
 QString shownWindow(const QString &pid, const QString &name) {
     QString window;
     until([&] {
