@@ -10,13 +10,11 @@
 #include "WindowManager.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -181,20 +179,6 @@ TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
         daemon->kill();
         daemon->waitForFinished();
     }
-
-    // logind's word, where the machine has it: the session's own lock hint, which its user may set.
-    const QDBusConnectionInterface *system = QDBusConnection::systemBus().interface();
-    if (!system || !system->isServiceRegistered("org.freedesktop.login1")) {
-        std::printf("no logind on this machine's system bus: its LockedHint is not tried here\n");
-        return;
-    }
-    const auto lockHint = [](bool on) {
-        QDBusMessage hint = QDBusMessage::createMethodCall(
-            "org.freedesktop.login1", "/org/freedesktop/login1/session/auto",
-            "org.freedesktop.login1.Session", "SetLockedHint");
-        ASSERT_EQ(QDBusConnection::systemBus().call(hint << on).type(), QDBusMessage::ReplyMessage);
-    };
-    EXPECT_EQ(cycle([&] { lockHint(true); }, [&] { lockHint(false); }), "true true true");
 }
 
 // In a screen saver's host window the figure is drawn while the host shows it, even as the screen
