@@ -1,6 +1,5 @@
 // The animation step and the frame, driven by hand with a fake clock; pixels read back.
 #include "Bundle.h"
-#include "RepeatingTimer.h"
 #include "ViewFixture.h"
 
 #include <cfloat>
@@ -100,23 +99,4 @@ TEST_F(ViewTest, LogoIsBlendedInFullScreenOnlyAndOnlyARightOne) {
         EXPECT_FALSE(view->logo) << (i ? "missing" : "32 x 32");
     }
     setResourcePath(QString());
-}
-
-// The clock draws a frame at each of its ticks while the view is shown, and none while it is
-// hidden; counted against the clock's own ticks, however fast the machine.
-TEST_F(ViewTest, ClockDrawsWhileExposedAndIdlesWhileHidden) {
-    start();
-    int ticks = 0;
-    QObject::connect(view->findChild<RepeatingTimer *>()->findChild<QTimer *>(), &QTimer::timeout,
-                     [&] { ++ticks; });
-    QStringList drawn;
-    for (const bool shown : {true, false}) {
-        view->setVisible(shown);
-        const int settled = ticks + 2; // the window system has caught up with the change
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= settled; }, 20000));
-        const int frames = view->frames, start = ticks;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= start + 5; }, 20000));
-        drawn << seen(shown, view->frames - frames >= ticks - start, view->frames == frames);
-    }
-    EXPECT_EQ(drawn.join(", "), "true true false, false false true");
 }
