@@ -130,18 +130,4 @@ TEST(Record, PicturesShowAScreen1080PointsHigh) {
     EXPECT_EQ(seen(QFileInfo(job.path("960.png")).isSymLink(), job.read("kept")), "false kept");
 }
 
-// The README's own command makes the film at the top of the README, byte for byte.
-TEST(Record, TheReadmeFilmIsMadeByItsCommand) {
-    QFile readme(SOURCE_DIR "/README.md"), shown(SOURCE_DIR "/docs/tetravolute.gif");
-    ASSERT_TRUE(readme.open(QIODevice::ReadOnly) && shown.open(QIODevice::ReadOnly));
-    const QString command = "--record docs/" + QString::fromUtf8(readme.readAll())
-                                                   .section("\ntetravolute --record docs/", 1)
-                                                   .section('\n', 0, 0);
-    Job job;
-    job.run(QString(command)
-                .replace("docs/tetravolute.gif", "OUT/film.gif")
-                .replace(" docs/", " " SOURCE_DIR "/docs/"));
-    EXPECT_TRUE(job.read("film.gif") == shown.readAll()) << qPrintable(command);
-}
-
 } // namespace
