@@ -159,22 +159,6 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
     EXPECT_TRUE(until([&] { return controller->inFullScreen; }));
 }
 
-// The full-screen window follows a change of the screen's size, made through the X server's
-// output (under Wayland only the compositor makes one: there an unplugged monitor is the change).
-TEST_F(WindowManagerTest, FullScreenFollowsTheScreensSize) {
-    load();
-    showPanels({"Prefs", "Dist"});
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(get("distWindow")); }));
-    x11("xdotool key space"); // as the user asks: a window manager may keep the keyboard otherwise
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
-    for (const char *change : {"--newmode 1280x800 60 1280 1300 1320 1340 800 810 820 830",
-                               "--addmode screen 1280x800", "--output screen --mode 1280x800"})
-        x11(QString("xrandr ") + change);
-    EXPECT_TRUE(
-        until([&] { return controller->fullWindow->geometry() == QRect(0, 0, 1280, 800); }));
-    expectWhole("after the screen's size changed");
-}
-
 // As the X server has it: a window's place and size.
 QRect placeOf(const QString &window) {
     const QString info = x11("xwininfo -id " + window);
@@ -495,19 +479,14 @@ struct TwoMonitors : ProgramUnderWindowManager {
     }
 };
 
-// Full screen fills the main window's monitor only, and follows the main window to the other.
-TEST_F(TwoMonitors, FullScreenFollowsTheMainWindow) {
-    for (const QRect &monitor : {right, left, right}) {
-        moveTo(main, monitor);
-        EXPECT_EQ(fullScreen(), monitor);
-        leave();
-    }
-}
-
-// The monitor that holds full screen, the main window and the panel unplugged: full screen covers
+// Full screen fills the main window's monitor only, and follows the main window to the other. The
+// monitor that holds full screen, the main window and the panel unplugged: full screen covers
 // the remaining one, and leaving it brings both windows back whole there, with the keyboard;
 // plugged in again, full screen works on it.
-TEST_F(TwoMonitors, FullScreenAndTheWindowsOutliveAMonitor) {
+TEST_F(TwoMonitors, FullScreenFollowsTheMainWindowAndOutlivesAMonitor) {
+    moveTo(main, left);
+    EXPECT_EQ(fullScreen(), left);
+    leave();
     moveTo(main, right);
     moveTo(panel, right);
     EXPECT_EQ(fullScreen(), right);
