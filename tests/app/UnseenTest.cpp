@@ -24,22 +24,21 @@ void setSaverStatus(bool blanked) {
     x11(QString("xprop -root -f _SCREENSAVER_STATUS 32i -set _SCREENSAVER_STATUS %1,0,0")
             .arg(blanked ? atomNamed("BLANK") : 0));
 }
-// A desktop's screen saver that cannot run here: its name on the session bus and its documented
-// signal, from a connection of the test's own.
-void standIn(const QString &service, const QString &path, bool active) {
-    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, service);
-    bus.registerService(service);
-    bus.send(QDBusMessage::createSignal(path, service, "ActiveChanged") << active);
-}
-
 // A state nobody sees the figure in: how it comes and how it goes.
 struct Row {
     const char *state;
     std::function<void()> hide, show;
 };
 
+// A desktop's screen saver that cannot run here: its name on the session bus and its documented
+// signal, from a connection of the test's own.
 Row standInRow(const char *state, const QString &service, const QString &path) {
-    return {state, [=] { standIn(service, path, true); }, [=] { standIn(service, path, false); }};
+    const auto say = [=](bool active) {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, service);
+        bus.registerService(service);
+        bus.send(QDBusMessage::createSignal(path, service, "ActiveChanged") << active);
+    };
+    return {state, [=] { say(true); }, [=] { say(false); }};
 }
 
 struct Unseen : InterfaceTest {
@@ -49,19 +48,16 @@ struct Unseen : InterfaceTest {
         QObject::connect(view()->findChild<RepeatingTimer *>()->findChild<QTimer *>(),
                          &QTimer::timeout, [this] { ++ticks; });
     }
-    // Frames stop (five ticks without one), and no frame comes in ten ticks more.
+    // Frames stop: fifteen ticks in a row without one.
     bool stopped() {
         int since = ticks, reads = clockReads;
-        if (!QTest::qWaitFor(
-                [&] {
-                    if (clockReads != reads)
-                        std::tie(since, reads) = std::pair(ticks, clockReads);
-                    return ticks - since >= 5;
-                },
-                15000))
-            return false;
-        const int frames = clockReads, start = ticks;
-        return until([&] { return ticks >= start + 10; }) && clockReads == frames;
+        return QTest::qWaitFor(
+            [&] {
+                if (clockReads != reads)
+                    std::tie(since, reads) = std::pair(ticks, clockReads);
+                return ticks - since >= 15;
+            },
+            20000);
     }
     // Each row cycled in turn (drawing while seen, none once hidden, drawing again once shown):
     // the states where any step failed.
@@ -86,7 +82,7 @@ struct Unseen : InterfaceTest {
 // properties say it is not shown.
 TEST_F(Unseen, NoFrameOnAnotherWorkspace) {
     x11("wmctrl -n 2"); // a switch to a workspace not made yet would be ignored
-    ASSERT_TRUE(until([] { return x11("xprop -root _NET_NUMBER_OF_DESKTOPS").contains("= 2"); }));
+    ASSERT_SOON(x11("xprop -root _NET_NUMBER_OF_DESKTOPS").contains("= 2"));
     expectEachRow({
         {"on another workspace", [] { x11("wmctrl -s 1"); }, [] { x11("wmctrl -s 0"); }},
         {"full screen, on another workspace",
@@ -132,8 +128,7 @@ TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
              xscreensaver.start("unshare",
                                 {"-r", "unshare", "--map-user=65534", "--map-group=65534", "-U",
                                  "xscreensaver", "-no-splash"});
-             ASSERT_TRUE(
-                 until([] { return QProcess::execute("xscreensaver-command", {"-time"}) == 0; }));
+             ASSERT_SOON(QProcess::execute("xscreensaver-command", {"-time"}) == 0);
              x11("xscreensaver-command -activate");
          },
          [&] { x11("xscreensaver-command -deactivate"); }},
@@ -174,36 +169,8 @@ TEST_F(Unseen, NoFrameWhileNobodyCanSeeTheFigure) {
     }
 }
 
-// A wave editor seen beside a covered main window redraws its plot as its sliders move, and
-// pictures are made as ever; the figure shows the change once it is seen again.
-TEST_F(Unseen, APanelSeenBesideACoveredFigureRedrawsItsPlots) {
-    main()->move(0, main()->y()); // room for the panel at its right
-    ASSERT_TRUE(QTest::qWaitFor([&] { return main()->frameGeometry().x() == 0; }));
-    showPanels({"Dist"});
-    QWidget *panel = get("distWindow");
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
-    QWidget cover(nullptr, Qt::FramelessWindowHint); // over the figure alone
-    cover.setGeometry(QRect(view()->mapToGlobal(QPoint(0, 0)), view()->geometry().size()));
-    ASSERT_FALSE(cover.geometry().intersects(panel->frameGeometry()))
-        << qPrintable(seen(cover.geometry(), panel->frameGeometry()));
-    cover.show();
-    ASSERT_TRUE(stopped());
-    // A picture is still made off screen, as Save Picture makes it: the figure on its background.
-    const QImage picture = view()->picture(QSize(160, 100), false);
-    const QRgb background = picture.pixel(0, 0);
-    EXPECT_GT(pixelsWhere(picture, [&](QRgb c) { return c != background; }).size(), 1000);
-    Paints paints;
-    get("distPlot")->installEventFilter(&paints);
-    const float amplitude = view()->dist()->a;
-    accessible(get("distAmpSlider"))->valueInterface()->setCurrentValue(0.1); // as a reader would
-    EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count[get("distPlot")] > 0; }));
-    EXPECT_NE(view()->dist()->a, amplitude);
-    EXPECT_TRUE(stopped());
-    cover.hide();
-    EXPECT_TRUE(drawing());
-}
-
-// A hundred quick changes, none waited for, leave it drawing when seen and not when unseen.
+// A hundred quick changes, none waited for, leave it drawing when seen and not when unseen; a
+// picture is made as ever while it is unseen, as Save Picture makes it.
 TEST_F(Unseen, AHundredQuickChangesLeaveNothingStuck) {
     x11("wmctrl -n 2");
     QWidget cover(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
@@ -222,6 +189,7 @@ TEST_F(Unseen, AHundredQuickChangesLeaveNothingStuck) {
     EXPECT_TRUE(drawing());
     cover.show();
     EXPECT_TRUE(stopped());
+    EXPECT_GT(coloursOf(view()->picture(QSize(160, 100), false)).size(), 1); // not just background
     cover.hide();
     EXPECT_TRUE(drawing());
     // Seen from outside too: the X server's pixels over the figure change as it turns.
