@@ -100,7 +100,7 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
     // Bursts of space each leave the mode they should: no key is lost between the windows.
     for (const char *delay : {"40", "60", "80"}) {
         x11(QString("xdotool key --delay %1").arg(delay) + QString(" space").repeated(10));
-        EXPECT_TRUE(until([&] { return !controller->inFullScreen; })) << delay << " ms apart";
+        EXPECT_SOON(!controller->inFullScreen) << delay << " ms apart";
         if (controller->inFullScreen)
             x11("xdotool key Escape");
     }
@@ -113,10 +113,9 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
           std::tuple("space", QString("close full screen"), false)}) {
         x11(QString("xdotool key --delay 150 ") + before);
         const bool fullBefore = QString(before).endsWith("space");
-        ASSERT_TRUE(until([&] {
-            return controller->inFullScreen == fullBefore &&
-                   keyWindow() == hex(fullBefore ? controller->fullWindow.data() : this->main());
-        })) << before;
+        ASSERT_SOON(controller->inFullScreen == fullBefore &&
+                    keyWindow() == hex(fullBefore ? controller->fullWindow.data() : this->main()))
+            << before;
         if (request == "screen change") {
             QEvent moved(QEvent::ScreenChangeInternal);
             QCoreApplication::sendEvent(get("prefsWindow"), &moved);
@@ -125,8 +124,7 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
                                                : request);
         }
         QTest::qWait(400);
-        EXPECT_TRUE(until([&] { return controller->inFullScreen == fullAfter; }))
-            << qPrintable(request);
+        EXPECT_SOON(controller->inFullScreen == fullAfter) << qPrintable(request);
         until([&] { // the window manager's answer to the full-screen state
             return !controller->fullWindow ||
                    controller->fullWindow->geometry() == this->main()->screen()->geometry();
@@ -134,7 +132,7 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
         expectWhole(request);
         // Minimised, and brought back as the task bar does it.
         x11("xdotool key --delay 150 ctrl+comma ctrl+1 ctrl+m");
-        EXPECT_TRUE(until([&] { return this->main()->isMinimized(); })) << qPrintable(request);
+        EXPECT_SOON(this->main()->isMinimized()) << qPrintable(request);
         const QString icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
         EXPECT_EQ(seen(icons.count("Icon ("), icons.contains("(256 x 256)")), "1 true")
             << "the figure's snapshot, " << qPrintable(request);
@@ -142,8 +140,7 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
         until([&] { return keyWindow() == main || controller->inFullScreen; });
         if (controller->inFullScreen)
             x11("xdotool key Escape");
-        EXPECT_TRUE(until([&] { return !controller->inFullScreen && keyWindow() == main; }))
-            << qPrintable(request);
+        EXPECT_SOON(!controller->inFullScreen && keyWindow() == main) << qPrintable(request);
         expectWhole(request + ", then back");
     }
     x11("xdotool windowsize " + main + " 1400 880");
@@ -152,11 +149,11 @@ TEST_F(WindowManagerTest, RequestsAroundFullScreenLeaveItWhole) {
     EXPECT_EQ(room.expandedTo(this->main()->frameGeometry().size()), room);
     // A key the X server had already sent the full-screen window when it went still counts.
     controller->goFullScreen();
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
+    ASSERT_SOON(keyWindow() == hex(controller->fullWindow));
     const QString full = hex(controller->fullWindow);
     controller->leaveFullScreen();
     x11("xdotool key --window " + full + " space");
-    EXPECT_TRUE(until([&] { return controller->inFullScreen; }));
+    EXPECT_SOON(controller->inFullScreen);
 }
 
 // As the X server has it: a window's place and size.
@@ -210,68 +207,26 @@ QString fullScreenWindowOf(const QString &pid) {
     return {};
 }
 
-// Full screen as the window manager gives it: the whole monitor in its full-screen state, not
-// maximised into the work area below a desktop's panels, the figure's grey (0.8) along the
-// monitor's top and bottom rows but for the logo in its lower right corner; the open panels over
-// it at 0.8, also after a click on the figure; one of the program's windows with the keyboard
+// Panels float above the program's windows in both modes, never above another program's; they
+// open at distinct places on the screen and keep them; the first show of the size and turn panels
+// takes no focus. Full screen as the window manager gives it: the whole monitor in its full-screen
+// state, not maximised into the work area below a desktop's panels, the figure's grey (0.8) along
+// the monitor's top and bottom rows but for the logo in its lower right corner; the open panels
+// over it at 0.8, also after a click on the figure; one of the program's windows with the keyboard
 // after entering and after leaving, so the next key works without a click; the main window back
 // where and as large as it was.
-TEST_F(WindowManagerTest, FullScreenCoversTheMonitorAndKeepsTheKeyboard) {
+TEST_F(WindowManagerTest, PanelsFloatAboveFullScreenThatCoversTheMonitor) {
     load();
-    showPanels({"Prefs", "Dist"});
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(get("distWindow")); }));
-    const QString main = hex(this->main());
-    const QRect before = placeOf(main), monitor = this->main()->screen()->geometry();
-    for (int round = 0; round < 2; ++round) {
-        x11("xdotool key space");
-        ASSERT_TRUE(until([&] {
-            return controller->fullWindow && keyWindow() == hex(controller->fullWindow);
-        })) << round;
-        const QString full = hex(controller->fullWindow);
-        EXPECT_TRUE(until([&] { return placeOf(full) == monitor; })) << round;
-        const QString state = x11("xprop -id " + full + " _NET_WM_STATE");
-        EXPECT_EQ(seen(state.contains("FULLSCREEN"), state.contains("MAXIMIZED")), "true false");
-        x11(QString("xdotool mousemove %1 %2 click 1")
-                .arg(monitor.center().x())
-                .arg(monitor.center().y()));
-        QTest::qWait(300); // the click's answers are in: the panels stay over it
-        expectWhole("after a click");
-        const QImage screen = screenShot(this->main()->screen());
-        const auto notGrey = [&](int y, int from, int to) {
-            int count = 0;
-            for (int x = from; x < to; ++x)
-                count += screen.pixel(x, y) != qRgb(204, 204, 204);
-            return count;
-        };
-        const int right = monitor.width() * 3 / 4;
-        const int bottom = monitor.height() - 1, logo = monitor.height() - 60;
-        EXPECT_EQ(seen(notGrey(0, 0, monitor.width()), notGrey(bottom, 0, monitor.width()),
-                       notGrey(logo, 0, right), notGrey(logo, right, monitor.width()) > 0),
-                  "0 0 0 true")
-            << round;
-        x11("xdotool key Escape");
-        ASSERT_TRUE(until([&] { return keyWindow() == main && !controller->inFullScreen; }));
-        EXPECT_TRUE(until([&] { return placeOf(main) == before; }));
-        EXPECT_FALSE(x11("xprop -id " + main + " _NET_WM_STATE").contains("FULLSCREEN"));
-    }
-}
-
-// Panels float above the program's windows in both modes, never above another program's; they
-// open at distinct places on the screen and keep them, and leaving full screen leaves the main
-// window key; the first show of the size and turn panels takes no focus.
-TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
-    load();
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(main()); }));
+    ASSERT_SOON(keyWindow() == hex(main()));
     showPanels({"Prefs", "Size", "Turn"});
     QTest::qWait(300);
     EXPECT_EQ(keyWindow(), hex(main())) << "a panel's first show took the keyboard";
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
     const QStringList panels = {"prefsWindow", "distWindow", "sizeWindow", "turnWindow"};
-    ASSERT_TRUE(until([&] { // every panel framed, and Qt has heard
-        return std::all_of(panels.begin(), panels.end(),
-                           [&](const QString &name) { return !frameOf(get(name)).isEmpty(); });
-    }));
+    // Every panel framed, and Qt has heard.
+    ASSERT_SOON(std::all_of(panels.begin(), panels.end(),
+                            [&](const QString &name) { return !frameOf(get(name)).isEmpty(); }));
     // The main window (720 x 450 and its menu bar, centred on 1440 x 900) leaves no room beside it
     // for a panel 460 points wide: the settings go to the screen's left edge, the editors to its
     // right edge, the editors 32 points apart, all tops level with the bottom of the main window's
@@ -299,28 +254,51 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
     for (const QString row : {"F6 sizeWindow", "F6 turnWindow", "F6 mainWindow", "F6 prefsWindow",
                               "shift+F6 mainWindow"}) {
         x11("xdotool key " + row.section(' ', 0, 0));
-        EXPECT_TRUE(until([&] { return keyWindow() == hex(get(row.section(' ', 1))); }))
-            << qPrintable(row);
+        EXPECT_SOON(keyWindow() == hex(get(row.section(' ', 1)))) << qPrintable(row);
     }
-    for (int round = 0; round < 3; ++round) {
+    const QString main = hex(this->main());
+    const QRect before = placeOf(main), monitor = this->main()->screen()->geometry();
+    for (int round = 0; round < 2; ++round) {
         x11("xdotool key space");
-        QTest::qWait(400);
-        expectWhole("in full screen");
+        ASSERT_SOON(controller->fullWindow && keyWindow() == hex(controller->fullWindow)) << round;
+        const QString full = hex(controller->fullWindow);
+        EXPECT_SOON(placeOf(full) == monitor) << round;
+        const QString state = x11("xprop -id " + full + " _NET_WM_STATE");
+        EXPECT_EQ(seen(state.contains("FULLSCREEN"), state.contains("MAXIMIZED")), "true false");
+        x11(QString("xdotool mousemove %1 %2 click 1")
+                .arg(monitor.center().x())
+                .arg(monitor.center().y()));
+        QTest::qWait(300); // the click's answers are in: the panels stay over it
+        expectWhole("after a click");
+        const QImage screen = screenShot(this->main()->screen());
+        const auto notGrey = [&](int y, int from, int to) {
+            int count = 0;
+            for (int x = from; x < to; ++x)
+                count += screen.pixel(x, y) != qRgb(204, 204, 204);
+            return count;
+        };
+        const int right = monitor.width() * 3 / 4;
+        const int bottom = monitor.height() - 1, logo = monitor.height() - 60;
+        EXPECT_EQ(seen(notGrey(0, 0, monitor.width()), notGrey(bottom, 0, monitor.width()),
+                       notGrey(logo, 0, right), notGrey(logo, right, monitor.width()) > 0),
+                  "0 0 0 true")
+            << round;
         x11("xdotool key Escape");
-        EXPECT_TRUE(becomesActive(main())) << round;
+        ASSERT_SOON(keyWindow() == main && !controller->inFullScreen);
+        EXPECT_SOON(placeOf(main) == before);
+        EXPECT_FALSE(x11("xprop -id " + main + " _NET_WM_STATE").contains("FULLSCREEN"));
     }
     for (int i = 0; i < panels.size(); ++i)
         EXPECT_EQ(frameOf(get(panels[i])), places[i]) << qPrintable(panels[i]);
     QWidget *size = get("sizeWindow"); // closed where the user left it, opened there
     const QRect was = placeOf(hex(size));
     x11("xdotool windowmove " + hex(size) + " 300 400");
-    ASSERT_TRUE(until([&] { return placeOf(hex(size)) != was && !frameOf(size).isEmpty(); }));
+    ASSERT_SOON(placeOf(hex(size)) != was && !frameOf(size).isEmpty());
     const QRect left = frameOf(size);
     x11("wmctrl -i -c " + hex(size));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !size->isVisible(); }));
     controller->showSize(nullptr);
-    EXPECT_TRUE(until([&] { return frameOf(size) == left; }))
-        << qPrintable(seen(frameOf(size), left));
+    EXPECT_SOON(frameOf(size) == left) << qPrintable(seen(frameOf(size), left));
 }
 
 // States the program could not leave without the window manager's help: the full-screen window
@@ -333,13 +311,11 @@ TEST_F(WindowManagerTest, PanelsFloatAboveTheProgramOnlyAndStayPut) {
 TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     load();
     x11("xdotool windowmove --sync " + hex(main()) + " 700 150");
-    ASSERT_TRUE(until([&] { return main()->frameGeometry().left() >= 690; }));
+    ASSERT_SOON(main()->frameGeometry().left() >= 690);
     showPanels({"Prefs", "Dist"});
     QWidget *prefs = get("prefsWindow"), *dist = get("distWindow");
-    ASSERT_TRUE(until([&] {
-        return onScreen(prefs) && keyWindow() == hex(dist) && !frameOf(prefs).isEmpty() &&
-               !frameOf(dist).isEmpty();
-    }));
+    ASSERT_SOON(onScreen(prefs) && keyWindow() == hex(dist) && !frameOf(prefs).isEmpty() &&
+                !frameOf(dist).isEmpty());
     const QRect by = frameOf(main()), left = frameOf(prefs), right = frameOf(dist);
     EXPECT_EQ(seen(by.left() - left.right() - 1, left.top() - by.top(),
                    right.right() - main()->screen()->availableGeometry().right(),
@@ -357,30 +333,28 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     for (const auto &[window, sibling, order] :
          {std::tuple(dist, prefs, "prefs dist"), std::tuple(prefs, dist, "dist prefs")}) {
         restackAbove(window->winId(), sibling->winId());
-        EXPECT_TRUE(until([&] { return panelsBottomFirst() == QString(order); })) << order;
+        EXPECT_SOON(panelsBottomFirst() == QString(order)) << order;
     }
     x11("xdotool key space");
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
-    EXPECT_TRUE(until([&] { return panelsBottomFirst() == QString("dist prefs"); }))
-        << "entering full screen";
+    ASSERT_SOON(keyWindow() == hex(controller->fullWindow));
+    EXPECT_SOON(panelsBottomFirst() == QString("dist prefs")) << "entering full screen";
     orderFront(main()); // brought front within its level: the higher levels stay over it
     QTest::qWait(300);
     expectWhole("the main window ordered front in full screen");
     x11("xdotool windowminimize --sync " + hex(controller->fullWindow));
-    ASSERT_TRUE(until([&] { return !onScreen(prefs) && !onScreen(dist); })) << "gone with it";
+    ASSERT_SOON(!onScreen(prefs) && !onScreen(dist)) << "gone with it";
     x11("xdotool key Escape");
     const auto state = [&] {
         return seen(onScreen(prefs), onScreen(dist), onScreen(main()), keyWindow());
     };
-    EXPECT_TRUE(until([&] { return state() == seen(true, true, true, hex(main())); }))
-        << qPrintable(state());
+    EXPECT_SOON(state() == seen(true, true, true, hex(main()))) << qPrintable(state());
     controller->cleanUp();
     x11("xdotool key ctrl+1");
-    EXPECT_TRUE(until([&] { return onScreen(dist) && onScreen(main()); })) << "after closing";
+    EXPECT_SOON(onScreen(dist) && onScreen(main())) << "after closing";
     expectWhole("after the full-screen window was minimised");
 
     x11("xdotool key space"); // Save Picture, then the window manager minimises its window
-    ASSERT_TRUE(until([&] { return keyWindow() == hex(controller->fullWindow); }));
+    ASSERT_SOON(keyWindow() == hex(controller->fullWindow));
     // The window it is over minimised, then the dialog itself: it comes back, still open.
     QString dialogSeen;
     QTimer::singleShot(0, [&] {
@@ -444,10 +418,8 @@ struct TwoMonitors : ProgramUnderWindowManager {
         // The key once the X server gives the main window the keyboard: kwin names it active
         // before, and a key sent between goes to a window of its own.
         x11("xdotool windowactivate --sync " + main);
-        ASSERT_TRUE(until([&] {
-            return x11("xdotool getwindowfocus -f").trimmed().toULongLong() ==
-                   main.toULongLong(nullptr, 0);
-        }));
+        ASSERT_SOON(x11("xdotool getwindowfocus -f").trimmed().toULongLong() ==
+                    main.toULongLong(nullptr, 0));
         x11("xdotool key ctrl+comma");
         panel = shownWindow(pid, "Tetravolute Settings");
         ASSERT_FALSE(panel.isEmpty());
@@ -457,7 +429,7 @@ struct TwoMonitors : ProgramUnderWindowManager {
                 .arg(window)
                 .arg(monitor.x() + 150)
                 .arg(monitor.y() + 150));
-        EXPECT_TRUE(until([&] { return monitor.contains(placeOf(window)); })) << qPrintable(window);
+        EXPECT_SOON(monitor.contains(placeOf(window))) << qPrintable(window);
     }
     QRect fullScreen() {
         x11("xdotool windowactivate --sync " + main + " key space");
@@ -475,7 +447,7 @@ struct TwoMonitors : ProgramUnderWindowManager {
     }
     void leave() {
         x11("xdotool key Escape");
-        EXPECT_TRUE(until([&] { return keyWindow() == main; })) << "after leaving full screen";
+        EXPECT_SOON(keyWindow() == main) << "after leaving full screen";
     }
 };
 
@@ -491,19 +463,18 @@ TEST_F(TwoMonitors, FullScreenFollowsTheMainWindowAndOutlivesAMonitor) {
     moveTo(panel, right);
     EXPECT_EQ(fullScreen(), right);
     secondMonitor("off");
-    EXPECT_TRUE(until([&] { return placeOf(full) == left; })) << "full screen after unplugging";
+    EXPECT_SOON(placeOf(full) == left) << "full screen after unplugging";
     leave();
     for (const QString &window : {main, panel})
-        EXPECT_TRUE(until([&] { return left.contains(placeOf(window)); }))
-            << qPrintable(window) << " after unplugging";
+        EXPECT_SOON(left.contains(placeOf(window))) << qPrintable(window) << " after unplugging";
     secondMonitor("on");
-    ASSERT_TRUE(until([&] { return QGuiApplication::screens().size() == 2; }));
+    ASSERT_SOON(QGuiApplication::screens().size() == 2);
     const QRect again = QGuiApplication::screens().constLast()->geometry();
-    ASSERT_TRUE(until([&] { // seen by the window manager too, which would keep a window off it
-        return x11("xprop -root _NET_DESKTOP_GEOMETRY")
-            .trimmed()
-            .endsWith(QString("= %1, %2").arg(again.right() + 1).arg(again.bottom() + 1));
-    })) << qPrintable(x11("xprop -root _NET_DESKTOP_GEOMETRY"));
+    // Seen by the window manager too, which would keep a window off it.
+    ASSERT_SOON(x11("xprop -root _NET_DESKTOP_GEOMETRY")
+                    .trimmed()
+                    .endsWith(QString("= %1, %2").arg(again.right() + 1).arg(again.bottom() + 1)))
+        << qPrintable(x11("xprop -root _NET_DESKTOP_GEOMETRY"));
     moveTo(main, again);
     EXPECT_EQ(fullScreen(), again) << "plugged in again";
     leave();
@@ -524,7 +495,7 @@ TEST_F(ProgramUnderWindowManager, FullScreenFromTheStartCoversTheMonitor) {
     })) << qPrintable(full.isEmpty() ? "no full-screen window" : full);
     EXPECT_FALSE(state.contains("MAXIMIZED")) << qPrintable(state);
     x11("wmctrl -i -c " + full);
-    EXPECT_TRUE(until([&] { return !x11("xwininfo -id " + full).contains("IsViewable"); }));
+    EXPECT_SOON(!x11("xwininfo -id " + full).contains("IsViewable"));
     main = shownWindow(pid, "Tetravolute"); // mapped again once the window manager has framed it
     const QString icons = x11("xprop -len 99999999 -id " + main + " _NET_WM_ICON");
     EXPECT_EQ(seen(main.isEmpty(), icons.count("Icon ("), icons.contains("(64 x 64)"),
