@@ -53,14 +53,12 @@ TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
           std::pair("a.mov --duration 0:01", "h264,160,120,bt709,30/1,30 index first"),
           std::pair("a.webm --duration 15f --fps 15", "vp9,160,120,bt709,15/1,15"),
           std::pair("a.gif --duration 5 --fps 2", "gif,160,120,unknown,2/1,10"),
-          // The rest of the rates the help names, exactly.
+          // The rest of the rates the help names, exactly (30000/1001 reads as 29.97 does).
           std::pair("b.mp4 --duration 10f --fps 23.976",
                     "h264,160,120,bt709,24000/1001,10 index first"),
           std::pair("c.mp4 --duration 10f --fps 59.94",
                     "h264,160,120,bt709,60000/1001,10 index first"),
-          std::pair("d.mp4 --duration 10f --fps 240", "h264,160,120,bt709,240/1,10 index first"),
-          std::pair("e.mp4 --duration 10f --fps 30000/1001",
-                    "h264,160,120,bt709,30000/1001,10 index first")}) {
+          std::pair("d.mp4 --duration 10f --fps 240", "h264,160,120,bt709,240/1,10 index first")}) {
         const Ended ended =
             job.run(QString("--size 160x120 --settings OUT/s.ini --record OUT/") + arguments);
         EXPECT_EQ(seen(ended.status, stream(job, QString(arguments).section(' ', 0, 0))),
@@ -68,7 +66,7 @@ TEST(Record, EachFormatHoldsItsFramesAtItsRate) {
             << qPrintable(ended.lines.join('\n'));
     }
     EXPECT_EQ(job.written(), QStringList({"a.gif", "a.mov", "a.mp4", "a.webm", "b.mp4", "c.mp4",
-                                          "d.mp4", "e.mp4", "kept"}));
+                                          "d.mp4", "kept"}));
     EXPECT_EQ(seen(QFileInfo(job.path("a.gif")).isSymLink(), job.read("kept")), "false kept");
     // The GIF's palette: black, white and 40 greys evenly between, (i + 1) x 255 / 41. The
     // background's #cccccc (0.8 of white) is nearest the 33rd, 205; black and white stay exact.
