@@ -86,18 +86,6 @@ TEST_F(Unseen, NoFrameOnAnotherWorkspace) {
     ASSERT_SOON(x11("xprop -root _NET_NUMBER_OF_DESKTOPS").contains("= 2"));
     expectEachRow({
         {"on another workspace", [] { x11("wmctrl -s 1"); }, [] { x11("wmctrl -s 0"); }},
-        {"full screen, on another workspace",
-         [&] {
-             controller->goFullScreen();
-             ASSERT_TRUE(drawing());
-             x11("wmctrl -s 1");
-         },
-         [&] {
-             x11("wmctrl -s 0");
-             ASSERT_TRUE(drawing());
-             controller->leaveFullScreen();
-             activate(main());
-         }},
     });
 }
 
