@@ -77,6 +77,6 @@ inline QString hex(const QWidget *window) {
 inline bool until(const std::function<bool()> &condition) {
     return QTest::qWaitFor(condition, 30000);
 }
-// Expects, or asserts, that condition comes true so, in that time.
+// Expects (or asserts) that condition comes true within until's 30 s.
 #define EXPECT_SOON(condition) EXPECT_TRUE(until([&] { return bool(condition); }))
 #define ASSERT_SOON(condition) ASSERT_TRUE(until([&] { return bool(condition); }))
