@@ -82,19 +82,6 @@ TEST_F(InterfaceTest, EveryControlShowsSaysSendsAndWritesItsSetting) {
             EXPECT_EQ(floatValue(get(settingRows[i].control)), float(pattern[i] == '1'))
                 << qPrintable(pattern) << i;
     }
-    for (int wave = 0; wave < 3; ++wave) { // the rule's limits are taken
-        QString taken;
-        for (const auto &[a, d] : {std::pair(0.5, 0.5), std::pair(0.5, 0.501),
-                                   std::pair(0.25, -0.75), std::pair(0.25, -0.751)}) {
-            for (const auto &[slider, value] :
-                 {std::pair(DistDelta, 0.0), std::pair(DistAmp, a), std::pair(DistDelta, d)})
-                accessible(get(settingRows[slider + 4 * wave].control))
-                    ->valueInterface()
-                    ->setCurrentValue(value);
-            taken += seen(field(DistDelta + 4 * wave) == float(d));
-        }
-        EXPECT_EQ(taken, "truefalsetruefalse") << wave;
-    }
     Slider *low = get<Slider>("lowDepthSlider"), *high = get<Slider>("highDepthSlider");
     QTest::keyClick(high, Qt::Key_Home); // high to 0: low follows it down
     EXPECT_EQ(seen(low->intValue(), field(LowThresh), field(HighThresh)), "0 0 0");
