@@ -28,12 +28,13 @@ extern const SettingRow settingRows[26];
 // never cast to it).
 struct OpenView : LWTetravoluteView {
     using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
-        LWTetravoluteView::distSine, LWTetravoluteView::drawBorder, LWTetravoluteView::drawSmooth,
-        LWTetravoluteView::high, LWTetravoluteView::inFullScreen, LWTetravoluteView::lightScene,
-        LWTetravoluteView::logo, LWTetravoluteView::low, LWTetravoluteView::o,
-        LWTetravoluteView::rads, LWTetravoluteView::screenSize, LWTetravoluteView::showAxis,
-        LWTetravoluteView::showLogo, LWTetravoluteView::sizeSine, LWTetravoluteView::tetra,
-        LWTetravoluteView::turnSine, LWTetravoluteView::updateTime, LWTetravoluteView::waitDelay;
+        LWTetravoluteView::distSine, LWTetravoluteView::drawBorder, LWTetravoluteView::drawRect,
+        LWTetravoluteView::drawSmooth, LWTetravoluteView::high, LWTetravoluteView::inFullScreen,
+        LWTetravoluteView::lightScene, LWTetravoluteView::logo, LWTetravoluteView::low,
+        LWTetravoluteView::o, LWTetravoluteView::rads, LWTetravoluteView::screenSize,
+        LWTetravoluteView::showAxis, LWTetravoluteView::showLogo, LWTetravoluteView::sizeSine,
+        LWTetravoluteView::tetra, LWTetravoluteView::turnSine, LWTetravoluteView::updateTime,
+        LWTetravoluteView::waitDelay;
 };
 
 // What a view holds for the setting of row.

@@ -5,7 +5,7 @@ double ViewTest::now = 0;
 
 void ViewTest::start(const QByteArray &settings) {
     writeSettings(settings);
-    view = std::make_unique<TestView>();
+    view = std::make_unique<OpenView>();
     view->resize(width, height);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));

@@ -1,5 +1,5 @@
 // A real scene view in a shown window, a fresh settings folder and a hand-driven clock for each
-// test. TestView opens the view's state to the tests and counts frames.
+// test, its state opened to the tests (OpenView).
 #pragma once
 
 #include "AbsoluteTime.h"
@@ -8,15 +8,6 @@
 
 #include <memory>
 #include <set>
-
-struct TestView : OpenView {
-    int frames = 0;
-
-    void drawRect(const QRectF &rect) override {
-        ++frames;
-        LWTetravoluteView::drawRect(rect);
-    }
-};
 
 struct ViewTest : ::testing::Test {
     static constexpr int width = 400, height = 300; // points
@@ -37,5 +28,5 @@ struct ViewTest : ::testing::Test {
     QList<int> greyLevels() const;
 
     QTemporaryDir folder;
-    std::unique_ptr<TestView> view;
+    std::unique_ptr<OpenView> view;
 };
