@@ -376,10 +376,10 @@ struct ProgramUnderWindowManager : testing::Test {
                  x11("xdotool search --onlyvisible --pid " + pid).split('\n'))
                 if (x11("xprop -id " + window + " _NET_WM_STATE").contains("FULLSCREEN"))
                     full = window;
+            const QRect place = full.isEmpty() ? QRect() : placeOf(full);
             const auto screens = QGuiApplication::screens();
-            return std::any_of(screens.begin(), screens.end(), [&](QScreen *s) {
-                return !full.isEmpty() && s->geometry() == placeOf(full);
-            });
+            return std::any_of(screens.begin(), screens.end(),
+                               [&](QScreen *s) { return s->geometry() == place; });
         });
         return full.isEmpty() ? QRect() : placeOf(full);
     }

@@ -24,8 +24,8 @@ struct SettingRow {
 
 extern const SettingRow settingRows[26];
 
-// The view's state, open to the tests through member pointers (a plain LWTetravoluteView is
-// never cast to it).
+// The view's state, open to the tests: the view tests make one, the others reach a plain
+// LWTetravoluteView's members through member pointers (it is never cast to this).
 struct OpenView : LWTetravoluteView {
     using LWTetravoluteView::bobble, LWTetravoluteView::bubble, LWTetravoluteView::cam,
         LWTetravoluteView::distSine, LWTetravoluteView::drawBorder, LWTetravoluteView::drawRect,
