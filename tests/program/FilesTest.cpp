@@ -1,7 +1,7 @@
 // What pictures and films do to files: a target that cannot be written, or no OpenGL, is refused
 // before anything is written, with one line naming it and why; a full disk or a signal leaves no
 // file; a film never has its final name before it is whole, and two runs into one name keep to
-// their own files. (A link at the target: with the formats and the pictures' scale.)
+// their own files. (A link at the target: with the formats.)
 #include "FilmJob.h"
 #include "Testing.h"
 
