@@ -199,7 +199,8 @@ TEST_F(WindowManagerTest, PanelsFloatAboveFullScreenThatCoversTheMonitor) {
     ASSERT_SOON(keyWindow() == hex(main()));
     showPanels({"Prefs", "Size", "Turn"});
     QTest::qWait(300);
-    EXPECT_EQ(keyWindow(), hex(main())) << "a panel's first show took the keyboard";
+    EXPECT_EQ(keyWindow(), hex(main())) << "a panel's first show took the keyboard: "
+                                        << qPrintable(x11("xprop WM_NAME -id " + keyWindow()));
     controller->showDist(nullptr);
     ASSERT_TRUE(becomesActive(get("distWindow")));
     const QStringList panels = {"prefsWindow", "distWindow", "sizeWindow", "turnWindow"};
@@ -332,27 +333,31 @@ TEST_F(WindowManagerTest, NothingStaysMinimisedOrOutOfOrder) {
     x11("xdotool key space"); // Save Picture, then the window manager minimises its window
     ASSERT_SOON(keyWindow() == hex(controller->fullWindow));
     // The window it is over minimised, then the dialog itself: it comes back, still open.
-    QString dialogSeen;
+    QStringList dialogSeen; // after each minimising, then once the dialog's loop has run again
     QTimer::singleShot(0, [&] {
         QPointer<QWidget> dialog;
         until([&] { return (dialog = QApplication::activeModalWidget()) && onScreen(dialog); });
         for (QWidget *minimised : {static_cast<QWidget *>(controller->fullWindow), dialog.data()}) {
             x11("xdotool windowminimize --sync " + hex(minimised));
+            QString now;
             until([&] {
-                return (dialogSeen = seen(onScreen(dialog), onScreen(controller->fullWindow),
-                                          QApplication::activeModalWidget() == dialog)) ==
+                return (now = seen(onScreen(dialog), onScreen(controller->fullWindow),
+                                   QApplication::activeModalWidget() == dialog)) ==
                        "true true true";
             });
+            dialogSeen << now;
         }
         // Closed once the dialog's own loop has run again: shown afresh, it would have ended it.
         if (dialog)
             QTimer::singleShot(300, dialog, [&, dialog] {
-                dialogSeen = seen(dialogSeen, dialog->isVisible());
+                dialogSeen << seen(dialog->isVisible());
                 dialog->close();
             });
     });
     controller->savePicture(nullptr);
-    EXPECT_EQ(dialogSeen, "true true true true") << "the modal dialog, the window it is over, open";
+    EXPECT_EQ(dialogSeen.join(", "), "true true true, true true true, true")
+        << "the modal dialog, the window it is over, open: the window it is over minimised, then "
+           "the dialog";
 }
 
 // The program run as a user runs it, with settings of its own. It ends with status 0, closing its
